@@ -1,0 +1,8 @@
+#include "app/shell.h"
+#include "forms/start_window.h"
+
+namespace app {
+
+std::vector<const forms::WindowDescription*> programWindows() { return {&forms::StartWindow}; }
+
+} // namespace app

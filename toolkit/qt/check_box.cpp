@@ -1,0 +1,24 @@
+#include "toolkit/qt/check_box.h"
+
+#include "forms/event.h"
+#include "toolkit/qt/fonts.h"
+#include "toolkit/qt/system_colours.h"
+#include "toolkit/qt/text.h"
+#include "toolkit/qt/window.h"
+
+namespace toolkit::qt {
+
+CheckBox::CheckBox(Window& window, std::size_t unit, QWidget* parent)
+    : QCheckBox(parent), m_window(window), m_unit(unit) {
+    const auto& u = window.unit(unit);
+    const auto& s = std::get<forms::CheckBoxSettings>(u.settings);
+    setGeometry(u.left, u.top, u.width, u.height);
+    setFont(fontFor(s.font));
+    setText(decodeGbk(s.text));
+    setChecked(s.checked);
+    setFocusPolicy(Qt::StrongFocus);
+    fillBackground(*this, s.background_colour, s.text_colour);
+    connect(this, &QAbstractButton::clicked, this, [this] { m_window.raiseEvent(m_unit, forms::event::Clicked); });
+}
+
+} // namespace toolkit::qt
