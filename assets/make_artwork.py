@@ -93,9 +93,9 @@ def make_background():
     picture = Image.composite(Image.new("RGB", size, WHITE), picture, soft_mask(size, bubbles, 3))
 
     # Clouds of pure white: they survive compression exactly, so the button's hover picture turns
-    # see-through there (top left, under the caption) and the heading sits on a calm ground.
+    # see-through there; the gap between the two upper ones keeps some colour under the caption.
     clouds = [
-        [(-60, -70, 150, 52), (60, -40, 170, 60), (-40, 10, 70, 70)],
+        [(-60, -70, 40, 40), (64, -40, 174, 60), (-40, 10, 36, 70)],
         [(150, 196, 300, 300), (110, 220, 220, 320), (200, 170, 290, 260)],
     ]
     for cloud in clouds:

@@ -16,6 +16,9 @@ namespace {
 int s_argc = 1;
 char* s_argv[2] = {nullptr, nullptr};
 
+// The program keeps no log: Qt's own diagnostics would only reach the user's terminal.
+void dropDiagnostics(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 } // namespace
 
 void prepareApplication() {
@@ -26,6 +29,7 @@ void prepareApplication() {
 
 QtBackend::QtBackend(const char* argv0) {
     if (QApplication::instance() == nullptr) {
+        qInstallMessageHandler(dropDiagnostics);
         s_argv[0] = const_cast<char*>(argv0);
         m_ownApplication = std::make_unique<QApplication>(s_argc, s_argv);
     }
