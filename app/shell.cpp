@@ -20,6 +20,9 @@ Shell::Shell(std::unique_ptr<toolkit::Backend> backend, std::vector<const forms:
 }
 
 Shell::~Shell() {
+    // Live windows report their destruction to the shell, so they must go while it is still whole.
+    if (m_backend)
+        m_backend->release();
     if (s_current == this)
         s_current = nullptr;
 }
