@@ -80,13 +80,24 @@ void refuseOnWarning(j_common_ptr decoder, int level) {
 
 void stayQuiet(j_common_ptr) {}
 
+// Each scan of a progressive JPEG is a pass over the whole picture, and a file may legally hold
+// thousands, so a small file could keep the decoder busy for seconds. Encoders write about ten.
+constexpr int MaxJpegScans = 100;
+
+void refuseEndlessScans(j_common_ptr decoder) {
+    if (reinterpret_cast<j_decompress_ptr>(decoder)->input_scan_number > MaxJpegScans)
+        abandonJpeg(decoder);
+}
+
 // libjpeg leaves through longjmp on any error. All state lives with the caller, and no object on this
 // frame needs destroying, so the jump back to the setjmp below skips nothing that matters.
-bool readJpeg(jpeg_decompress_struct& decoder, JpegErrors& errors, std::span<const std::uint8_t> data,
-              Image& image) {
+bool readJpeg(jpeg_decompress_struct& decoder, JpegErrors& errors, jpeg_progress_mgr& progress,
+              std::span<const std::uint8_t> data, Image& image) {
     if (setjmp(errors.escape) != 0)
         return false;
     jpeg_create_decompress(&decoder);
+    progress.progress_monitor = refuseEndlessScans;
+    decoder.progress = &progress;
     jpeg_mem_src(&decoder, data.data(), static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK)
         return false;
@@ -245,8 +256,9 @@ std::optional<Image> decodeJpeg(std::span<const std::uint8_t> data) {
     errors.manager.error_exit = abandonJpeg;
     errors.manager.emit_message = refuseOnWarning;
     errors.manager.output_message = stayQuiet;
+    jpeg_progress_mgr progress{};
     Image image;
-    const bool decoded = readJpeg(decoder, errors, data, image);
+    const bool decoded = readJpeg(decoder, errors, progress, data, image);
     jpeg_destroy_decompress(&decoder);
     if (!decoded)
         return std::nullopt;

@@ -157,6 +157,50 @@ std::array<JSAMPLE, 3> redAboveBlue(int, int y) {
     return y < 8 ? std::array<JSAMPLE, 3>{255, 0, 0} : std::array<JSAMPLE, 3>{0, 0, 255};
 }
 
+// A progressive 16 x 16 JPEG of red above blue in `scans` scans: the DC coefficients of all three
+// components first, then one AC coefficient of one component per scan (at most 190 scans). Each 8 x 8
+// block is of one colour, so the DC scan alone already gives the whole picture.
+QByteArray makeProgressiveJpeg(int scans) {
+    jpeg_compress_struct encoder{};
+    jpeg_error_mgr errors{};
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &buffer, &size);
+    encoder.image_width = 16;
+    encoder.image_height = 16;
+    encoder.input_components = 3;
+    encoder.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&encoder);
+    std::vector<jpeg_scan_info> script(static_cast<std::size_t>(scans));
+    script[0].comps_in_scan = 3;
+    script[0].component_index[1] = 1;
+    script[0].component_index[2] = 2;
+    for (int i = 1; i < scans; ++i) {
+        script[i].comps_in_scan = 1;
+        script[i].component_index[0] = (i - 1) % 3;
+        script[i].Ss = script[i].Se = (i - 1) / 3 + 1;
+    }
+    encoder.scan_info = script.data();
+    encoder.num_scans = scans;
+    jpeg_start_compress(&encoder, TRUE);
+    std::vector<JSAMPLE> row(16 * 3);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const std::array<JSAMPLE, 3> rgb = redAboveBlue(x, y);
+            std::copy(rgb.begin(), rgb.end(), row.begin() + x * 3);
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&encoder, rows, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    jpeg_destroy_compress(&encoder);
+    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return jpeg;
+}
+
 // The icon as the program stores it: one 32 x 32 entry, a bottom-up BGRA bitmap and its AND mask.
 // `colour` gives the BGRA of each pixel, top row first; `masked` says which pixels the AND mask marks.
 template <typename ColourAt, typename MaskedAt> QByteArray makeIco(ColourAt colour, MaskedAt masked) {
@@ -244,6 +288,8 @@ class TestPictures : public QObject {
     void buttonPictureIsOpaqueAndFreeOfItsKeyColour();
     void iconHasSeeThroughCornersAndAnOpaqueMark();
     void jpegDecodesToRgbInRowOrder();
+    void progressiveJpegDecodes_data();
+    void progressiveJpegDecodes();
     void pngDecodesToBgraInRowOrder();
     void icoRowsAreStoredBottomUp();
     void icoAlpha_data();
@@ -337,6 +383,25 @@ void TestPictures::jpegDecodesToRgbInRowOrder() {
     const std::optional<Image> image = toolkit::decodeJpeg(bytesOf(jpeg));
     QVERIFY(image.has_value());
     QVERIFY(image->format == PixelFormat::Rgb24);
+    const auto channel = [&](int x, int y, int c) {
+        return int{image->pixels[static_cast<std::size_t>(y) * image->stride() + x * 3 + c]};
+    };
+    for (int x : {0, 7, 15}) {
+        QVERIFY(channel(x, 2, 0) > 230 && channel(x, 2, 2) < 30);
+        QVERIFY(channel(x, 13, 2) > 230 && channel(x, 13, 0) < 30);
+    }
+}
+
+void TestPictures::progressiveJpegDecodes_data() {
+    QTest::addColumn<int>("scans");
+    QTest::newRow("10 scans, as encoders write them") << 10;
+    QTest::newRow("100 scans, the most accepted") << 100;
+}
+
+void TestPictures::progressiveJpegDecodes() {
+    QFETCH(int, scans);
+    const std::optional<Image> image = toolkit::decodeJpeg(bytesOf(makeProgressiveJpeg(scans)));
+    QVERIFY(image.has_value());
     const auto channel = [&](int x, int y, int c) {
         return int{image->pixels[static_cast<std::size_t>(y) * image->stride() + x * 3 + c]};
     };
@@ -511,6 +576,9 @@ void TestPictures::brokenInputIsRefused_data() {
         << withJpegSize(jpeg, 248, toolkit::MaxPictureSide + 1) << Decoder::Jpeg;
     QTest::newRow("jpeg complete but too wide")
         << makeJpeg(toolkit::MaxPictureSide + 1, 16, redAboveBlue) << Decoder::Jpeg;
+    // Each scan is a pass over the whole picture: a few bytes a scan could keep the decoder busy for long.
+    QTest::newRow("jpeg with 101 scans") << makeProgressiveJpeg(101) << Decoder::Jpeg;
+    QTest::newRow("jpeg with 190 scans") << makeProgressiveJpeg(190) << Decoder::Jpeg;
 
     for (qsizetype length : {qsizetype{8}, qsizetype{20}, qsizetype{33}, qsizetype{100}, png.size() / 2,
                              png.size() - 12, png.size() - 1})
