@@ -6,7 +6,8 @@ namespace toolkit::qt {
 
 class Window;
 
-// An automatic radio button. Its set is the window's business, not Qt's: a click always checks it.
+// An automatic radio button. Its set is the window's business, not Qt's: a click anywhere on it always
+// checks it, and arrow keys are left to the window.
 class RadioBox final : public QRadioButton {
     Q_OBJECT
 public:
@@ -14,6 +15,9 @@ public:
 
 protected:
     void nextCheckState() override;
+    bool hitButton(const QPoint& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Window& m_window;
