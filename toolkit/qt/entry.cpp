@@ -1,0 +1,5 @@
+#include "toolkit/entry.h"
+
+int main(int /*argc*/, char** argv) {
+    return toolkit::programMain(argv[0]);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "toolkit/win32/control.h"
+
+namespace toolkit::win32 {
+
+// A drawn shape: its background, then the outline drawn inside its bounds.
+class ShapeBox final : public OwnControl {
+public:
+    ShapeBox(Window& window, std::size_t unit);
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void paint(HDC dc);
+};
+
+} // namespace toolkit::win32

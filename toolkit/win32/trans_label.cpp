@@ -1,0 +1,71 @@
+#include "toolkit/win32/trans_label.h"
+
+#include "toolkit/win32/text.h"
+#include "toolkit/win32/text_layout.h"
+#include "toolkit/win32/window.h"
+
+namespace toolkit::win32 {
+
+namespace {
+
+const forms::TransLabelSettings& settingsOf(const Control& control) {
+    return std::get<forms::TransLabelSettings>(control.description().settings);
+}
+
+} // namespace
+
+TransLabel::TransLabel(Window& window, std::size_t unit)
+    : OwnControl(window, unit), m_font(settingsOf(*this).font) {
+    createOwn(L"QuorvaneTransLabel", 0);
+}
+
+void TransLabel::paintContainerBeneath(HDC dc) {
+    HWND container = GetParent(m_handle);
+    POINT origin{0, 0};
+    MapWindowPoints(m_handle, container, &origin, 1);
+    POINT old{};
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    SendMessageW(container, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void TransLabel::paint(HDC dc) {
+    const forms::TransLabelSettings& s = settingsOf(*this);
+    RECT client{};
+    GetClientRect(m_handle, &client);
+    // Drawn off screen first, so that the picture beneath never shows without its text.
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
+    paintContainerBeneath(buffer);
+    const HGDIOBJ oldFont = SelectObject(buffer, m_font.handle());
+    SetTextColor(buffer, toColorRef(s.text_colour));
+    drawAlignedText(buffer, client, decodeGbk(s.text), {s.h_align, s.v_align, s.word_wrap});
+    SelectObject(buffer, oldFont);
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+}
+
+LRESULT TransLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(m_handle, &ps);
+        paint(dc);
+        EndPaint(m_handle, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    default:
+        break;
+    }
+    return OwnControl::handle(message, wParam, lParam);
+}
+
+} // namespace toolkit::win32
