@@ -1,8 +1,9 @@
 #!/bin/bash
 # The real program under Xvfb and openbox, driven by real input: on a screen of odd size the start
-# window's client area settles at 377 x 329 inside the centred frame; Enter, Tab and a press on the
-# heading change nothing on the screen; Space opens the options window; closing the start window keeps
-# the program running, and closing the options window with Alt+F4 ends it with 0.
+# window's client area settles at 377 x 329 inside the centred frame, and the window manager may
+# neither resize nor maximize it; Enter, Tab and a press on the heading change nothing on the screen;
+# Space opens the options window; closing the start window keeps the program running, and closing the
+# options window with Alt+F4 ends it with 0.
 . "$(dirname "$0")/harness.sh"
 program=${1:?usage: start_window_input.sh PROGRAM}
 
@@ -19,6 +20,11 @@ e2e_wait_for 5 has_frame || e2e_fail "start window frame: $(e2e_frame "$start")"
 read -r fl fr ft fb < <(xprop -id "$start" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 e2e_expect_eq "$(e2e_client "$start")" "$(( left + fl )) $(( top + ft )) $(( 379 - fl - fr )) $(( 350 - ft - fb ))" \
     "start window client area"
+actions=$(xprop -id "$start" _NET_WM_ALLOWED_ACTIONS)
+! grep -qE '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' <<<"$actions" || e2e_fail "the window may be resized: $actions"
+wmctrl -i -r "$start" -b add,maximized_vert,maximized_horz
+frame_changed() { ! has_frame; }
+! e2e_wait_for 1 frame_changed || e2e_fail "the window was maximized: $(e2e_frame "$start")"
 e2e_activate "$start" || e2e_fail "start window not active"
 
 client_shot() {
