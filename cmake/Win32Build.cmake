@@ -41,7 +41,7 @@ add_custom_command(OUTPUT ${QV_RESOURCES}
 
 add_executable(quorvane WIN32 app/main.cpp $<TARGET_OBJECTS:quorvane_win32_entry> ${QV_RESOURCES})
 target_link_libraries(quorvane PRIVATE quorvane_app)
-target_link_options(quorvane PRIVATE -municode -mwindows)
+target_link_options(quorvane PRIVATE -municode -mwindows $<$<CONFIG:Release>:-s>)
 
 # Checks run inside a Windows process (under Wine on Linux): a console program of its own.
 file(GLOB QV_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/inprocess/*.cpp)
@@ -50,3 +50,9 @@ if(QV_WIN32_TEST_SOURCES)
   target_link_libraries(quorvane_win32_tests PRIVATE quorvane_app)
   target_link_options(quorvane_win32_tests PRIVATE -municode -mconsole)
 endif()
+
+# The program's start with descriptions that cannot be read, for the test of the fatal path.
+add_executable(quorvane_fatal_start WIN32 tests/win32/fatal_start.cpp $<TARGET_OBJECTS:quorvane_win32_entry>
+  ${QV_RESOURCES})
+target_link_libraries(quorvane_fatal_start PRIVATE quorvane_app)
+target_link_options(quorvane_fatal_start PRIVATE -municode -mwindows)

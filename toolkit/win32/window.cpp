@@ -241,6 +241,9 @@ bool Window::handleKey(const forms::KeyPress& key) {
 // Closing, clicking and raising events may destroy this window: nothing here touches it afterwards.
 void Window::apply(const forms::KeyAction& action) {
     using Type = forms::KeyAction::Type;
+    // Moving about with the keyboard shows where the focus is, as it does in the system's dialogs.
+    if (action.type == Type::Focus || action.type == Type::CheckRadio || action.type == Type::Select)
+        showKeyboardCues();
     switch (action.type) {
     case Type::PassOn:
     case Type::Swallow:
@@ -272,6 +275,10 @@ void Window::apply(const forms::KeyAction& action) {
 void Window::focusUnit(std::size_t unit) {
     if (Control* c = control(unit))
         SetFocus(c->handle());
+}
+
+void Window::showKeyboardCues() {
+    SendMessageW(m_handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Window::raiseEvent(std::size_t unit, std::int32_t event, std::span<const std::int32_t> args) {

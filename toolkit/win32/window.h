@@ -83,6 +83,7 @@ private:
     void placeInContainers(const std::vector<std::size_t>& order);
     void stackSiblings();
     void apply(const forms::KeyAction& action);
+    void showKeyboardCues();
     void activated(bool active);
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
