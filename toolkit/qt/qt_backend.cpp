@@ -40,6 +40,7 @@ QtBackend::~QtBackend() { release(); }
 
 LiveWindow* QtBackend::build(const forms::WindowDescription& description, EventSink& sink) {
     auto* window = new Window(description, sink);
+    window->setSoundPlayer(m_soundPlayer.get());
     m_windows[description.id] = window;
     return window;
 }
@@ -67,6 +68,13 @@ void QtBackend::showNotice(forms::WindowId owner, const forms::GbkText& title, c
 Window* QtBackend::window(forms::WindowId id) const {
     const auto it = m_windows.find(id);
     return it == m_windows.end() ? nullptr : it->second.data();
+}
+
+void QtBackend::setSoundPlayer(std::unique_ptr<SoundPlayer> player) {
+    m_soundPlayer = std::move(player);
+    for (auto& [id, window] : m_windows)
+        if (window)
+            window->setSoundPlayer(m_soundPlayer.get());
 }
 
 void QtBackend::release() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/backend.h"
+#include "toolkit/sound.h"
 
 #include <QPointer>
 #include <map>
@@ -28,8 +29,13 @@ public:
 
     Window* window(forms::WindowId id) const;
 
+    // The player every window's controls use, the platform's own unless replaced (tests record sounds).
+    SoundPlayer* soundPlayer() const { return m_soundPlayer.get(); }
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
+
 private:
     std::unique_ptr<QApplication> m_ownApplication;
+    std::unique_ptr<SoundPlayer> m_soundPlayer = makeSoundPlayer();
     std::map<forms::WindowId, QPointer<Window>> m_windows;
 };
 

@@ -10,6 +10,10 @@
 #include <optional>
 #include <vector>
 
+namespace toolkit {
+class SoundPlayer;
+}
+
 namespace toolkit::qt {
 
 // A top-level window built from its description. It owns its controls, applies the focus, radio and
@@ -38,6 +42,10 @@ public:
     // A radio button was checked by the user: the rest of its set is unchecked, then clicked is raised.
     void radioChecked(std::size_t unit);
 
+    // The player of the controls' sounds; none plays nothing.
+    SoundPlayer* soundPlayer() const { return m_soundPlayer; }
+    void setSoundPlayer(SoundPlayer* player) { m_soundPlayer = player; }
+
     // The frame this window assumes until the platform reports the real one.
     forms::FrameMargins frame() const { return m_frame; }
 
@@ -65,6 +73,7 @@ private:
     QImage m_background;
     forms::FrameMargins m_frame = forms::ClassicFixedFrame;
     bool m_placedByUs = false;
+    SoundPlayer* m_soundPlayer = nullptr;
 };
 
 } // namespace toolkit::qt
