@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -653,7 +654,7 @@ void StartWindowTest::closingOneOfTwoWindowsKeepsRunning() {
     bindingOf(start, ButtonUnit, forms::event::Clicked)->handler = openSecondWindow;
     makeShell({&start, &s_second});
     int step = 0;
-    toolkit::qt::Window* firstSecond = nullptr;
+    QPointer<toolkit::qt::Window> firstSecond;
     bool keptRunning = false;
     bool builtAfresh = false;
     Driver driver([&] {
@@ -684,7 +685,7 @@ void StartWindowTest::closingOneOfTwoWindowsKeepsRunning() {
         case 3: // close the start window: the second keeps the program running
             if (!isUpAndActive(second))
                 return false;
-            builtAfresh = second != firstSecond;
+            builtAfresh = firstSecond.isNull();
             first->close();
             ++step;
             return false;
