@@ -8,6 +8,7 @@
 #include "toolkit/qt/window.h"
 #include "toolkit/sound.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
@@ -65,7 +66,11 @@ public:
         m_live->showAtStartPosition();
         button = qobject_cast<toolkit::qt::SuperBtn*>(window->control(ButtonName));
     }
-    ~StartWindow() { delete window.data(); }
+    ~StartWindow() {
+        if (window != nullptr)
+            letGo();
+        delete window.data();
+    }
     StartWindow(const StartWindow&) = delete;
     StartWindow& operator=(const StartWindow&) = delete;
 
@@ -90,6 +95,37 @@ public:
     }
     void press() { QTest::mousePress(handle(), Qt::LeftButton, {}, m_pointer); }
     void release() { QTest::mouseRelease(handle(), Qt::LeftButton, {}, m_pointer); }
+
+    // One step of a scenario (scenarios.h) as real input; false for a step it does not know.
+    bool perform(const QString& step) {
+        if (step == QLatin1String("in"))
+            moveTo(buttonCentre());
+        else if (step == QLatin1String("in2"))
+            moveTo(onButton({20, 10}));
+        else if (step == QLatin1String("out"))
+            moveTo(background());
+        else if (step == QLatin1String("press"))
+            press();
+        else if (step == QLatin1String("release"))
+            release();
+        else if (step == QLatin1String("away"))
+            button->clearFocus();
+        else if (step == QLatin1String("space-down"))
+            QTest::keyPress(handle(), Qt::Key_Space);
+        else if (step == QLatin1String("space-up"))
+            QTest::keyRelease(handle(), Qt::Key_Space);
+        else if (step == QLatin1String("enter"))
+            QTest::keyClick(handle(), Qt::Key_Return);
+        else
+            return false;
+        return true;
+    }
+
+    // Lets go of the left button if a scenario left it held, so that the next one starts clean.
+    void letGo() {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            release();
+    }
 
     // What the window shows where the button is.
     QImage shot() const {

@@ -208,33 +208,11 @@ void SuperBtnWidgetTest::scenarios() {
     fixture::StartWindow start(*m_backend, m_log);
     QVERIFY(start.ready());
     m_log.clear();
-    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (step == QLatin1String("in"))
-            start.moveTo(start.buttonCentre());
-        else if (step == QLatin1String("in2"))
-            start.moveTo(start.onButton({20, 10}));
-        else if (step == QLatin1String("out"))
-            start.moveTo(start.background());
-        else if (step == QLatin1String("press"))
-            start.press();
-        else if (step == QLatin1String("release"))
-            start.release();
-        else if (step == QLatin1String("away"))
-            start.button->clearFocus();
-        else if (step == QLatin1String("space-down"))
-            QTest::keyPress(start.handle(), Qt::Key_Space);
-        else if (step == QLatin1String("space-up"))
-            QTest::keyRelease(start.handle(), Qt::Key_Space);
-        else if (step == QLatin1String("enter"))
-            QTest::keyClick(start.handle(), Qt::Key_Return);
-        else
-            QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
-    }
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        QVERIFY2(start.perform(step), qPrintable(QStringLiteral("unknown step ") + step));
     QCOMPARE(start.button->state(), finalState);
     QCOMPARE(scenarios::joined(m_log), effects);
     QVERIFY(m_player->clickSoundOnly());
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
-        start.release();
 }
 
 void SuperBtnWidgetTest::looksPerState_data() {
