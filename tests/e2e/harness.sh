@@ -34,22 +34,17 @@ e2e_wait_for() {
     return 1
 }
 
-# e2e_start_display [WIDTHxHEIGHT]: Xvfb on a free display number, then openbox on it.
+# e2e_start_display [WIDTHxHEIGHT]: Xvfb on a free display number, then openbox on it. The server
+# picks the number itself and writes it to a file, so that tests started at the same time in other
+# processes never share a display; -noreset keeps it from resetting, and refusing connections for a
+# moment, whenever its last client (xdpyinfo, say) disconnects.
 e2e_start_display() {
     local size=${1:-1024x768}
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-        E2E_XVFB_PID=$!
-        if e2e_wait_for 10 xdpyinfo -display ":$n"; then
-            export DISPLAY=":$n"
-            break
-        fi
-        kill "$E2E_XVFB_PID" 2>/dev/null
-        E2E_XVFB_PID=
-    done
-    [ -n "$E2E_XVFB_PID" ] || e2e_fail "no X server could be started"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    e2e_wait_for 10 grep -q '^[0-9]' "$E2E_TMP/display" || e2e_fail "no X server could be started"
+    export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
+    e2e_wait_for 10 xdpyinfo || e2e_fail "the X server on $DISPLAY does not answer"
     openbox >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_WM_PID=$!
     e2e_wait_for 10 e2e_wm_running || e2e_fail "openbox did not start"
