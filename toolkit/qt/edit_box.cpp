@@ -57,13 +57,10 @@ EditBox::EditBox(Window& window, std::size_t unit, QWidget* parent)
     p.setColor(QPalette::Base, colourOr(s.background_colour, buttonFace()));
     setPalette(p);
     setCursorPosition(0);
+    m_hidesSelection = s.hide_selection;
     setFocusPolicy(Qt::StrongFocus);
     const int height = forms::editBoxHeight(u.height, QFontMetrics(font()).height(), SunkenEdge);
     setGeometry(u.left, u.top, u.width, height);
-}
-
-bool EditBox::hidesSelection() const {
-    return std::get<forms::EditBoxSettings>(m_window.unit(m_unit).settings).hide_selection;
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {
@@ -79,7 +76,7 @@ void EditBox::focusInEvent(QFocusEvent* event) {
 void EditBox::focusOutEvent(QFocusEvent* event) {
     // A context menu of its own keeps the selection it acts on.
     const bool toPopup = event->reason() == Qt::PopupFocusReason;
-    if (!toPopup && hidesSelection())
+    if (!toPopup && m_hidesSelection)
         hideSelection();
     QLineEdit::focusOutEvent(event);
 }

@@ -27,12 +27,13 @@ private:
         int caret = 0;
     };
 
-    bool hidesSelection() const;
     void hideSelection();
     void restoreSelection();
 
     Window& m_window;
     std::size_t m_unit;
+    // Kept from the settings: the focus leaves while the window is being destroyed, too.
+    bool m_hidesSelection = true;
     std::optional<Selection> m_hiddenSelection;
 };
 

@@ -218,6 +218,12 @@ bool Window::event(QEvent* event) {
             if (const auto first = forms::initialFocus(m_description))
                 focusUnit(*first, Qt::ActiveWindowFocusReason);
         break;
+    case QEvent::WindowStateChange:
+        // Without a maximize box the window keeps its size, whatever the platform was asked to do.
+        if (!m_description.windowSettings().maximize_button &&
+            (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+        break;
     default:
         break;
     }
