@@ -20,7 +20,10 @@ RadioBox::RadioBox(Window& window, std::size_t unit) : Control(window, unit), m_
     if (m_handle == nullptr)
         return;
     SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    SendMessageW(m_handle, BM_SETCHECK, s.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    // Unchecking a radio button also takes away its Tab stop, which the dialog manager would use; the
+    // description's Tab stop stays on the control, so only a stored check is set.
+    if (s.checked)
+        SendMessageW(m_handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 void RadioBox::notified(WORD code) {
