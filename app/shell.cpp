@@ -21,6 +21,7 @@ Shell::Shell(std::unique_ptr<toolkit::Backend> backend, std::vector<const forms:
 
 Shell::~Shell() {
     // Live windows report their destruction to the shell, so they must go while it is still whole.
+    m_state = State::Ending;
     if (m_backend)
         m_backend->release();
     if (s_current == this)
@@ -132,7 +133,8 @@ void Shell::deliver(forms::WindowId window, forms::UnitId unit, std::int32_t eve
 void Shell::windowDestroyed(forms::WindowId window) {
     if (m_live.erase(window) == 0)
         return;
-    if (m_live.empty())
+    // Windows that the end processing releases ask for no second quit.
+    if (m_live.empty() && m_state != State::Ending && m_state != State::Ended)
         m_backend->postQuit(0);
 }
 

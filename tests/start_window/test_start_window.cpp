@@ -257,8 +257,8 @@ void StartWindowTest::cleanup() {
     m_shell.reset();
     m_backend = nullptr;
     s_backend = nullptr;
-    // The last window's destruction posts a quit request; take it here so that it cannot end the next
-    // test's loop or dialog.
+    // A window that the test closed outside a loop may have posted a quit request; take it here so that
+    // it cannot end the next test's loop or dialog.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     QVERIFY(liveWindows().isEmpty());
