@@ -12,11 +12,9 @@
 #include <QApplication>
 #include <QTest>
 
-#ifndef QV_SOAK_CYCLES
-#define QV_SOAK_CYCLES 1000
-#endif
-
 namespace {
+
+constexpr int SoakCycles = 1000;
 
 // Everything the program holds that a closed window could leave behind.
 struct Holdings {
@@ -96,12 +94,12 @@ void SoakTest::closedOptionsWindowsLeaveNothingBehind() {
     QCOMPARE(before.windows, 1);
     QVERIFY(before.pictures > 0);
 
-    for (int cycle = 1; cycle <= QV_SOAK_CYCLES; ++cycle)
+    for (int cycle = 1; cycle <= SoakCycles; ++cycle)
         QVERIFY2(soak.run(cycle), qPrintable(QStringLiteral("cycle %1: %2").arg(cycle).arg(soak.error())));
     settle();
     const Holdings after = Holdings::now();
     QVERIFY2(differences(before, after).isEmpty(), qPrintable(differences(before, after)));
-    qInfo("%d cycles; %d objects, %d widgets, %d timers, %d pictures live afterwards", QV_SOAK_CYCLES,
+    qInfo("%d cycles; %d objects, %d widgets, %d timers, %d pictures live afterwards", SoakCycles,
           LiveObjects::count(), after.widgets, after.timers, after.pictures);
 }
 
