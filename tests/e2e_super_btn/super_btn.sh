@@ -22,8 +22,8 @@ start=$(e2e_windows Quorvane)
 e2e_activate "$start" || e2e_fail "start window not active"
 # The window is re-centred once the window manager has reported its frame.
 e2e_wait_for 5 bash -c "[ -n \"\$(xprop -id $start _NET_FRAME_EXTENTS 2>/dev/null | grep =)\" ]"
-sleep_until_placed() { local a; a=$(e2e_client "$start"); sleep 0.2; [ "$a" = "$(e2e_client "$start")" ]; }
-e2e_wait_for 5 sleep_until_placed || e2e_fail "the start window keeps moving"
+placement_settled() { local a; a=$(e2e_client "$start"); sleep 0.2; [ "$a" = "$(e2e_client "$start")" ]; }
+e2e_wait_for 5 placement_settled || e2e_fail "the start window keeps moving"
 read -r cx cy _ _ < <(e2e_client "$start")
 bx=$(( cx + 143 ))
 by=$(( cy + 248 ))
