@@ -29,6 +29,7 @@ w32_prefix() {
 # code is kept as e2e_wait_exit expects it. Wine reports the process's code modulo 256.
 w32_start_app() {
     local exe=$1; shift
+    rm -f "$E2E_TMP/app.rc" # the code of a program started earlier in the same test
     ( env "$@" wine "$exe" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err"; echo $? >"$E2E_TMP/app.rc" ) &
     E2E_APP_PID=$!
 }
