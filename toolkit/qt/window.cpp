@@ -197,8 +197,9 @@ void Window::settleFrame() {
     if (margins.isNull())
         return;
     const forms::FrameMargins real{margins.left(), margins.top(), margins.right(), margins.bottom()};
-    if (real == m_frame)
+    if (m_frameKnown && real == m_frame)
         return;
+    m_frameKnown = true;
     m_frame = real;
     setFixedSize(toQSize(forms::clientSize(m_description, m_frame)));
     placeAtStartPosition();

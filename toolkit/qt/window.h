@@ -73,6 +73,7 @@ private:
     QImage m_background;
     forms::FrameMargins m_frame = forms::ClassicFixedFrame;
     bool m_placedByUs = false;
+    bool m_frameKnown = false;
     SoundPlayer* m_soundPlayer = nullptr;
 };
 
