@@ -46,4 +46,7 @@ Windows Registry Editor Version 5.00
 REG
 wine regedit /S "$reg" >/dev/null 2>&1
 wineserver -w
+# The caption's buttons are glyphs of Wine's Marlett (Debian's fonts-wine), which this Wine finds only
+# in the prefix's own fonts folder.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 echo "quorvane.exe and a fresh Wine prefix are ready in $dir"
