@@ -64,6 +64,12 @@ void key(WORD virtualKey, bool shift) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void altKey(WORD virtualKey) {
+    INPUT inputs[] = {keyInput(VK_MENU, false), keyInput(virtualKey, false), keyInput(virtualKey, true),
+                      keyInput(VK_MENU, true)};
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
 void clickAt(POINT screen) {
     INPUT inputs[] = {mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
                       mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};

@@ -36,6 +36,8 @@ void pump(toolkit::win32::Win32Backend& backend);
 // Keys and the mouse as the user gives them. Input placed by SendInput is in the queue when it
 // returns, so a pump afterwards handles all of it.
 void key(WORD virtualKey, bool shift = false);
+// The key with Alt held, as the system reports it: a system key.
+void altKey(WORD virtualKey);
 void clickAt(POINT screen);
 
 HWND handleOf(toolkit::win32::Window& window, const std::string& name);

@@ -401,6 +401,15 @@ void optionsKeys(Win32Backend& backend, harness::Recorder& recorder, Window& win
         checks.equal(checkedRadios(window), radiosBefore, std::string("Enter on ") + name + ": radios");
     }
     checks.check(checked(handleOf(window, "选择框3")), "Enter left 选择框3 checked");
+    // No text holds a mnemonic: Alt with a letter or a digit selects nothing.
+    window.focusUnit(*window.description().indexOf("选择框2"));
+    const int raisedBeforeAlt = static_cast<int>(recorder.raised.size());
+    for (WORD letter : {WORD('A'), WORD('D'), WORD('1')}) {
+        harness::altKey(letter);
+        harness::pump(backend);
+    }
+    checks.equal(harness::focusedName(window), std::string("选择框2"), "Alt with a letter: focus");
+    checks.equal(static_cast<int>(recorder.raised.size()), raisedBeforeAlt, "Alt with a letter: no event");
     SetWindowTextW(handleOf(window, "编辑框1"), L"12345");
 
     checks.begin("options Esc");
@@ -435,7 +444,11 @@ void optionsWindow(Win32Backend& backend) {
         checks.check(!checked(handleOf(*window, name)), std::string(name) + " unchecked");
     checks.equal(GetWindowTextLengthW(handleOf(*window, "编辑框1")), 0, "编辑框1 empty");
     checks.equal(harness::focusedName(*window), std::string("按钮2"), "focus on 按钮2");
-    close(backend, window);
+    HWND top = window->handle();
+    harness::altKey(VK_F4);
+    harness::pump(backend);
+    checks.check(!IsWindow(top), "Alt+F4 closes the window");
+    close(backend, IsWindow(top) ? window : nullptr);
 }
 
 void clickSoundImage() {
