@@ -36,11 +36,11 @@ int Shell::run() {
 
 int Shell::startUp() {
     if (!initToolkit())
-        return fail("The window descriptions cannot be read:\n" + m_fatal);
+        return fail("无法读取窗口描述：\n" + m_fatal);
     initialiseGlobalState();
     registerEndRoutine(endRoutine);
     if (!loadStartWindow(StartWindowId))
-        return fail("The start window cannot be shown.");
+        return fail("无法显示启动窗口。");
     runMessageLoop();
     return 0;
 }
@@ -112,7 +112,8 @@ void Shell::runMessageLoop() {
     m_quitCode = m_backend->runMessageLoop();
 }
 
-void Shell::showNotice(const forms::WindowRef& owner, const forms::GbkText& title, const forms::GbkText& text) {
+void Shell::showNotice(const forms::WindowRef& owner, const forms::GbkText& title,
+                       const forms::GbkText& text) {
     if (isOpen(owner.window))
         m_backend->showNotice(owner.window, title, text);
 }

@@ -45,9 +45,16 @@ e2e_start_display() {
     e2e_wait_for 10 grep -q '^[0-9]' "$E2E_TMP/display" || e2e_fail "no X server could be started"
     export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
     e2e_wait_for 10 xdpyinfo || e2e_fail "the X server on $DISPLAY does not answer"
-    openbox >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_WM_PID=$!
-    e2e_wait_for 10 e2e_wm_running || e2e_fail "openbox did not start"
+    # Under heavy load openbox now and then fails to open a display that has just come up; try again.
+    local attempt
+    for attempt in 1 2 3; do
+        openbox >"$E2E_TMP/openbox.log" 2>&1 &
+        E2E_WM_PID=$!
+        e2e_wait_for 10 e2e_wm_running && return 0
+        kill "$E2E_WM_PID" 2>/dev/null
+        E2E_WM_PID=
+    done
+    e2e_fail "openbox did not start"
 }
 
 e2e_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
@@ -55,6 +62,7 @@ e2e_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 # e2e_start_app PROGRAM [ENV=VALUE...]: starts the program in the background; its exit code is kept.
 e2e_start_app() {
     local program=$1; shift
+    rm -f "$E2E_TMP/app.rc"
     ( env "$@" "$program" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err"; echo $? >"$E2E_TMP/app.rc" ) &
     E2E_APP_PID=$!
 }

@@ -4,6 +4,7 @@
 #include "toolkit/qt/text.h"
 #include "toolkit/qt/window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -18,6 +19,16 @@ char* s_argv[2] = {nullptr, nullptr};
 
 // The program keeps no log: Qt's own diagnostics would only reach the user's terminal.
 void dropDiagnostics(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// A message box with one OK button, labelled like every other text of the program, and a frame with
+// nothing but a close box.
+void runMessageBox(QMessageBox& box) {
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    box.exec();
+}
 
 } // namespace
 
@@ -36,7 +47,9 @@ QtBackend::QtBackend(const char* argv0) {
     prepareApplication();
 }
 
-QtBackend::~QtBackend() { release(); }
+QtBackend::~QtBackend() {
+    release();
+}
 
 LiveWindow* QtBackend::build(const forms::WindowDescription& description, EventSink& sink) {
     auto* window = new Window(description, sink);
@@ -45,7 +58,9 @@ LiveWindow* QtBackend::build(const forms::WindowDescription& description, EventS
     return window;
 }
 
-int QtBackend::runMessageLoop() { return QApplication::exec(); }
+int QtBackend::runMessageLoop() {
+    return QApplication::exec();
+}
 
 void QtBackend::postQuit(int code) {
     // A request in the queue, taken by the loop in turn, rather than an exit from inside this event.
@@ -55,14 +70,15 @@ void QtBackend::postQuit(int code) {
 
 void QtBackend::showFatalError(std::string_view message) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane"),
-                    QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())), QMessageBox::Ok);
-    box.exec();
+                    QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    runMessageBox(box);
 }
 
 void QtBackend::showNotice(forms::WindowId owner, const forms::GbkText& title, const forms::GbkText& text) {
-    QMessageBox box(QMessageBox::Information, decodeGbk(title), decodeGbk(text), QMessageBox::Ok, window(owner));
+    QMessageBox box(QMessageBox::Information, decodeGbk(title), decodeGbk(text), QMessageBox::Ok,
+                    window(owner));
     box.setWindowModality(Qt::WindowModal);
-    box.exec();
+    runMessageBox(box);
 }
 
 Window* QtBackend::window(forms::WindowId id) const {
@@ -88,6 +104,8 @@ void QtBackend::release() {
 
 namespace toolkit {
 
-std::unique_ptr<Backend> makeBackend(const char* argv0) { return std::make_unique<qt::QtBackend>(argv0); }
+std::unique_ptr<Backend> makeBackend(const char* argv0) {
+    return std::make_unique<qt::QtBackend>(argv0);
+}
 
 } // namespace toolkit
