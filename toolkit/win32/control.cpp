@@ -47,6 +47,23 @@ void OwnControl::createOwn(const wchar_t* className, DWORD style) {
 }
 
 LRESULT OwnControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        // paint() covers every pixel, so erasing first would only make it flicker.
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(m_handle, &ps);
+        paint(dc);
+        EndPaint(m_handle, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    default:
+        break;
+    }
     return DefWindowProcW(m_handle, message, wParam, lParam);
 }
 

@@ -51,6 +51,8 @@ protected:
     // Registers the class on first use; every own class shares one procedure that calls handle().
     static const wchar_t* ownClass(const wchar_t* name);
     void createOwn(const wchar_t* className, DWORD style);
+    // Draws the whole client area, on screen or into a DC that asked for a copy of it.
+    virtual void paint(HDC dc) = 0;
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -29,24 +29,4 @@ void Label::paint(HDC dc) {
     SelectObject(dc, oldFont);
 }
 
-LRESULT Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(m_handle, &ps);
-        paint(dc);
-        EndPaint(m_handle, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    default:
-        break;
-    }
-    return OwnControl::handle(message, wParam, lParam);
-}
-
 } // namespace toolkit::win32

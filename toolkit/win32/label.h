@@ -11,11 +11,8 @@ public:
     Label(Window& window, std::size_t unit);
     const Font& font() const { return m_font; }
 
-protected:
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void paint(HDC dc);
+    void paint(HDC dc) override;
 
     Font m_font;
 };

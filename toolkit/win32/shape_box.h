@@ -9,11 +9,8 @@ class ShapeBox final : public OwnControl {
 public:
     ShapeBox(Window& window, std::size_t unit);
 
-protected:
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void paint(HDC dc);
+    void paint(HDC dc) override;
 };
 
 } // namespace toolkit::win32

@@ -120,18 +120,6 @@ void SuperBtn::paint(HDC dc) {
 
 LRESULT SuperBtn::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(m_handle, &ps);
-        paint(dc);
-        EndPaint(m_handle, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_MOUSEMOVE:
         trackLeaving();
         react(m_machine.pointerMoved(pointerInside(lParam), (wParam & MK_LBUTTON) != 0));

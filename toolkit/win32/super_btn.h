@@ -28,7 +28,7 @@ private:
     void trackLeaving();
     // Carries out what the machine decided; raising clicked may destroy the window, so it comes last.
     void react(const forms::SuperBtnReaction& reaction);
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintFill(HDC dc, const RECT& client, forms::SuperBtnFill fill);
     const Bitmap* pictureFor(forms::PictureSlot slot) const;
 

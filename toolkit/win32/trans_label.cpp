@@ -48,24 +48,4 @@ void TransLabel::paint(HDC dc) {
     DeleteDC(buffer);
 }
 
-LRESULT TransLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(m_handle, &ps);
-        paint(dc);
-        EndPaint(m_handle, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    default:
-        break;
-    }
-    return OwnControl::handle(message, wParam, lParam);
-}
-
 } // namespace toolkit::win32

@@ -12,11 +12,8 @@ public:
     TransLabel(Window& window, std::size_t unit);
     const Font& font() const { return m_font; }
 
-protected:
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintContainerBeneath(HDC dc);
 
     Font m_font;
