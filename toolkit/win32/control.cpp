@@ -13,6 +13,12 @@ const forms::UnitDescription& Control::description() const {
     return m_window.unit(m_unit);
 }
 
+RECT Control::clientRect() const {
+    RECT client{};
+    GetClientRect(m_handle, &client);
+    return client;
+}
+
 void Control::create(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
                      int height) {
     const forms::UnitDescription& u = description();
@@ -44,6 +50,18 @@ const wchar_t* OwnControl::ownClass(const wchar_t* name) {
 
 void OwnControl::createOwn(const wchar_t* className, DWORD style) {
     create(ownClass(className), style, 0, L"");
+}
+
+void OwnControl::paintOffScreen(HDC dc, const std::function<void(HDC, const RECT&)>& draw) const {
+    const RECT client = clientRect();
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
+    draw(buffer, client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
 }
 
 LRESULT OwnControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #include "toolkit/win32/win32.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace toolkit::win32 {
@@ -22,6 +23,7 @@ public:
     HWND handle() const { return m_handle; }
     std::size_t unit() const { return m_unit; }
     const forms::UnitDescription& description() const;
+    RECT clientRect() const;
 
     // A notification (the code of WM_COMMAND) that the control sent to its parent.
     virtual void notified(WORD /*code*/) {}
@@ -53,6 +55,9 @@ protected:
     void createOwn(const wchar_t* className, DWORD style);
     // Draws the whole client area, on screen or into a DC that asked for a copy of it.
     virtual void paint(HDC dc) = 0;
+    // Puts the picture together off screen and copies it to `dc` in one go, so that it never shows
+    // half drawn.
+    void paintOffScreen(HDC dc, const std::function<void(HDC buffer, const RECT& client)>& draw) const;
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

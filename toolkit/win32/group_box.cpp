@@ -33,8 +33,7 @@ HBRUSH GroupBox::colours(HDC dc) {
 }
 
 void GroupBox::fill(HDC dc) {
-    RECT client{};
-    GetClientRect(m_handle, &client);
+    const RECT client = clientRect();
     FillRect(dc, &client, m_window.brushes().background(settingsOf(*this).background_colour));
 }
 

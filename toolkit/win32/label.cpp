@@ -20,13 +20,10 @@ Label::Label(Window& window, std::size_t unit) : OwnControl(window, unit), m_fon
 
 void Label::paint(HDC dc) {
     const forms::LabelSettings& s = settingsOf(*this);
-    RECT client{};
-    GetClientRect(m_handle, &client);
+    const RECT client = clientRect();
     FillRect(dc, &client, m_window.brushes().background(s.background_colour));
-    const HGDIOBJ oldFont = SelectObject(dc, m_font.handle());
-    SetTextColor(dc, toColorRef(s.text_colour));
-    drawAlignedText(dc, client, decodeGbk(s.text), {s.h_align, s.v_align, s.word_wrap});
-    SelectObject(dc, oldFont);
+    drawAlignedText(dc, m_font.handle(), toColorRef(s.text_colour), client, decodeGbk(s.text),
+                    {s.h_align, s.v_align, s.word_wrap});
 }
 
 } // namespace toolkit::win32

@@ -26,8 +26,7 @@ ShapeBox::ShapeBox(Window& window, std::size_t unit) : OwnControl(window, unit) 
 void ShapeBox::paint(HDC dc) {
     const forms::ShapeBoxSettings& s = settingsOf(*this);
     Brushes& brushes = m_window.brushes();
-    RECT client{};
-    GetClientRect(m_handle, &client);
+    const RECT client = clientRect();
     const int width = client.right;
     const int height = client.bottom;
     FillRect(dc, &client, brushes.background(s.background_colour));

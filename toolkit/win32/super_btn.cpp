@@ -43,8 +43,7 @@ void SuperBtn::click() {
 }
 
 bool SuperBtn::pointerInside(LPARAM at) const {
-    RECT client{};
-    GetClientRect(m_handle, &client);
+    const RECT client = clientRect();
     const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     return PtInRect(&client, p) != FALSE;
 }
@@ -95,27 +94,17 @@ void SuperBtn::paintFill(HDC dc, const RECT& client, forms::SuperBtnFill fill) {
 
 void SuperBtn::paint(HDC dc) {
     const forms::SuperBtnSettings& s = settingsOf(*this);
-    RECT client{};
-    GetClientRect(m_handle, &client);
     const forms::SuperBtnLook look =
         forms::superBtnLook(m_machine.state(), {!m_normal.empty(), !m_hover.empty()}, s.pressed_shift);
-    // The whole look is put together off screen, so that a state change never flickers.
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
-    paintFill(buffer, client, look.fill);
-    if (const Bitmap* picture = pictureFor(look.picture))
-        picture->drawKeyed(buffer, {look.shift.x, look.shift.y});
-    RECT caption = client;
-    OffsetRect(&caption, look.shift.x, look.shift.y);
-    const HGDIOBJ oldFont = SelectObject(buffer, m_font.handle());
-    SetTextColor(buffer, buttonText());
-    drawAlignedText(buffer, caption, decodeGbk(s.text), {1, 1, true});
-    SelectObject(buffer, oldFont);
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    // Off screen, so that a state change never flickers.
+    paintOffScreen(dc, [&](HDC buffer, const RECT& client) {
+        paintFill(buffer, client, look.fill);
+        if (const Bitmap* picture = pictureFor(look.picture))
+            picture->drawKeyed(buffer, {look.shift.x, look.shift.y});
+        RECT caption = client;
+        OffsetRect(&caption, look.shift.x, look.shift.y);
+        drawAlignedText(buffer, m_font.handle(), buttonText(), caption, decodeGbk(s.text), {1, 1, true});
+    });
 }
 
 LRESULT SuperBtn::handle(UINT message, WPARAM wParam, LPARAM lParam) {

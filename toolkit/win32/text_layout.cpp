@@ -32,4 +32,12 @@ void drawAlignedText(HDC dc, const RECT& box, const std::wstring& text, TextLayo
     SetBkMode(dc, oldMode);
 }
 
+void drawAlignedText(HDC dc, HFONT font, COLORREF colour, const RECT& box, const std::wstring& text,
+                     TextLayout layout) {
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    SetTextColor(dc, colour);
+    drawAlignedText(dc, box, text, layout);
+    SelectObject(dc, oldFont);
+}
+
 } // namespace toolkit::win32

@@ -16,5 +16,8 @@ struct TextLayout {
 
 // Draws `text` in the DC's font and text colour with a transparent background.
 void drawAlignedText(HDC dc, const RECT& box, const std::wstring& text, TextLayout layout);
+// The same in `font` and `colour`; the DC keeps its own font.
+void drawAlignedText(HDC dc, HFONT font, COLORREF colour, const RECT& box, const std::wstring& text,
+                     TextLayout layout);
 
 } // namespace toolkit::win32

@@ -31,21 +31,12 @@ void TransLabel::paintContainerBeneath(HDC dc) {
 
 void TransLabel::paint(HDC dc) {
     const forms::TransLabelSettings& s = settingsOf(*this);
-    RECT client{};
-    GetClientRect(m_handle, &client);
-    // Drawn off screen first, so that the picture beneath never shows without its text.
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
-    paintContainerBeneath(buffer);
-    const HGDIOBJ oldFont = SelectObject(buffer, m_font.handle());
-    SetTextColor(buffer, toColorRef(s.text_colour));
-    drawAlignedText(buffer, client, decodeGbk(s.text), {s.h_align, s.v_align, s.word_wrap});
-    SelectObject(buffer, oldFont);
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    // Off screen, so that the picture beneath never shows without its text.
+    paintOffScreen(dc, [&](HDC buffer, const RECT& client) {
+        paintContainerBeneath(buffer);
+        drawAlignedText(buffer, m_font.handle(), toColorRef(s.text_colour), client, decodeGbk(s.text),
+                        {s.h_align, s.v_align, s.word_wrap});
+    });
 }
 
 } // namespace toolkit::win32
