@@ -1,6 +1,5 @@
 #include "toolkit/win32/check_box.h"
 
-#include "forms/event.h"
 #include "toolkit/win32/text.h"
 #include "toolkit/win32/window.h"
 
@@ -8,8 +7,8 @@ namespace toolkit::win32 {
 
 namespace {
 
-const forms::CheckBoxSettings& settingsOf(const Control& control) {
-    return std::get<forms::CheckBoxSettings>(control.description().settings);
+const forms::CheckBoxSettings& settingsOf(const forms::UnitDescription& unit) {
+    return std::get<forms::CheckBoxSettings>(unit.settings);
 }
 
 } // namespace
@@ -34,26 +33,16 @@ HBRUSH checkColours(Window& window, const forms::CheckBoxSettings& s, HDC dc) {
     return window.brushes().background(s.background_colour);
 }
 
-CheckBox::CheckBox(Window& window, std::size_t unit) : Control(window, unit), m_font(settingsOf(*this).font) {
-    const forms::CheckBoxSettings& s = settingsOf(*this);
-    create(L"BUTTON", BS_AUTOCHECKBOX | checkStyleFor(s), 0, decodeGbk(s.text));
-    if (m_handle == nullptr)
-        return;
-    SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    SendMessageW(m_handle, BM_SETCHECK, s.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void CheckBox::notified(WORD code) {
-    if (code == BN_CLICKED)
-        m_window.raiseEvent(m_unit, forms::event::Clicked);
+CheckBox::CheckBox(Window& window, std::size_t unit)
+    : SystemButton(window, unit, settingsOf(window.unit(unit)).font) {
+    const forms::CheckBoxSettings& s = settingsOf(description());
+    createButton(BS_AUTOCHECKBOX | checkStyleFor(s), decodeGbk(s.text));
+    if (m_handle != nullptr)
+        SendMessageW(m_handle, BM_SETCHECK, s.checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 HBRUSH CheckBox::colours(HDC dc) {
-    return checkColours(m_window, settingsOf(*this), dc);
-}
-
-void CheckBox::click() {
-    SendMessageW(m_handle, BM_CLICK, 0, 0);
+    return checkColours(m_window, settingsOf(description()), dc);
 }
 
 } // namespace toolkit::win32

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "forms/settings.h"
-#include "toolkit/win32/control.h"
-#include "toolkit/win32/fonts.h"
+#include "toolkit/win32/system_button.h"
 
 namespace toolkit::win32 {
 
@@ -11,17 +10,11 @@ DWORD checkStyleFor(const forms::CheckBoxSettings& s);
 HBRUSH checkColours(Window& window, const forms::CheckBoxSettings& s, HDC dc);
 
 // The system's automatic check box: it toggles itself on a click or Space.
-class CheckBox final : public Control {
+class CheckBox final : public SystemButton {
 public:
     CheckBox(Window& window, std::size_t unit);
 
-    void notified(WORD code) override;
     HBRUSH colours(HDC dc) override;
-    void click() override;
-    const Font& font() const { return m_font; }
-
-private:
-    Font m_font;
 };
 
 } // namespace toolkit::win32

@@ -8,21 +8,19 @@ namespace toolkit::win32 {
 
 namespace {
 
-const forms::RadioBoxSettings& settingsOf(const Control& control) {
-    return std::get<forms::RadioBoxSettings>(control.description().settings);
+const forms::RadioBoxSettings& settingsOf(const forms::UnitDescription& unit) {
+    return std::get<forms::RadioBoxSettings>(unit.settings);
 }
 
 } // namespace
 
-RadioBox::RadioBox(Window& window, std::size_t unit) : Control(window, unit), m_font(settingsOf(*this).font) {
-    const forms::RadioBoxSettings& s = settingsOf(*this);
-    create(L"BUTTON", BS_AUTORADIOBUTTON | checkStyleFor(s), 0, decodeGbk(s.text));
-    if (m_handle == nullptr)
-        return;
-    SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
+RadioBox::RadioBox(Window& window, std::size_t unit)
+    : SystemButton(window, unit, settingsOf(window.unit(unit)).font) {
+    const forms::RadioBoxSettings& s = settingsOf(description());
+    createButton(BS_AUTORADIOBUTTON | checkStyleFor(s), decodeGbk(s.text));
     // Unchecking a radio button also takes away its Tab stop, which the dialog manager would use; the
     // description's Tab stop stays on the control, so only a stored check is set.
-    if (s.checked)
+    if (m_handle != nullptr && s.checked)
         SendMessageW(m_handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
@@ -34,11 +32,7 @@ void RadioBox::notified(WORD code) {
 }
 
 HBRUSH RadioBox::colours(HDC dc) {
-    return checkColours(m_window, settingsOf(*this), dc);
-}
-
-void RadioBox::click() {
-    SendMessageW(m_handle, BM_CLICK, 0, 0);
+    return checkColours(m_window, settingsOf(description()), dc);
 }
 
 } // namespace toolkit::win32
