@@ -1,7 +1,5 @@
 #include "toolkit/win32/bitmaps.h"
 
-#include "toolkit/picture.h"
-
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -18,6 +16,8 @@ void premultiply(Image& image) {
     }
 }
 
+} // namespace
+
 HBITMAP makeDibSection(const Image& bgra) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -28,12 +28,14 @@ HBITMAP makeDibSection(const Image& bgra) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap != nullptr && bits != nullptr)
-        std::memcpy(bits, bgra.pixels.data(), bgra.pixels.size());
+    if (bitmap == nullptr || bits == nullptr) {
+        if (bitmap != nullptr)
+            DeleteObject(bitmap);
+        return nullptr;
+    }
+    std::memcpy(bits, bgra.pixels.data(), bgra.pixels.size());
     return bitmap;
 }
-
-} // namespace
 
 Bitmap::Bitmap(const forms::Picture& picture, forms::Colour keyColour) {
     if (picture.empty())

@@ -2,9 +2,14 @@
 
 #include "forms/colour.h"
 #include "forms/picture.h"
+#include "toolkit/picture.h"
 #include "toolkit/win32/win32.h"
 
 namespace toolkit::win32 {
+
+// A 32-bit top-down DIB section holding a Bgra32 image's pixels as they are; nullptr if the system
+// cannot make one.
+HBITMAP makeDibSection(const Image& bgra);
 
 // A decoded picture as a 32-bit top-down DIB section with premultiplied alpha, so that pixels made
 // transparent by a key colour are skipped when it is drawn. A picture that cannot be decoded gives an

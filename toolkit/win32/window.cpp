@@ -5,7 +5,6 @@
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/text.h"
 
-#include <cstring>
 #include <windowsx.h>
 
 namespace toolkit::win32 {
@@ -54,18 +53,9 @@ HICON makeIcon(const forms::Picture& picture) {
     if (!decoded || decoded->empty())
         return nullptr;
     const Image bgra = toBgra32(*decoded);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bgra.width;
-    info.bmiHeader.biHeight = -bgra.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (colour == nullptr || bits == nullptr)
+    HBITMAP colour = makeDibSection(bgra);
+    if (colour == nullptr)
         return nullptr;
-    std::memcpy(bits, bgra.pixels.data(), bgra.pixels.size());
     HBITMAP mask = CreateBitmap(bgra.width, bgra.height, 1, 1, nullptr);
     ICONINFO iconInfo{TRUE, 0, 0, mask, colour};
     HICON icon = CreateIconIndirect(&iconInfo);
@@ -341,17 +331,12 @@ void Window::activated(bool active) {
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(m_handle, &client);
-        paintBackground(reinterpret_cast<HDC>(wParam), client);
-        return 1;
-    }
+    case WM_ERASEBKGND:
     case WM_PRINTCLIENT: {
         RECT client{};
         GetClientRect(m_handle, &client);
         paintBackground(reinterpret_cast<HDC>(wParam), client);
-        return 0;
+        return message == WM_ERASEBKGND ? 1 : 0; // erased; printing returns nothing
     }
     case WM_COMMAND:
         if (Control* c = controlOf(reinterpret_cast<HWND>(lParam)))
