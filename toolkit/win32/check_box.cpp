@@ -27,12 +27,6 @@ DWORD checkStyleFor(const forms::CheckBoxSettings& s) {
     return style;
 }
 
-HBRUSH checkColours(Window& window, const forms::CheckBoxSettings& s, HDC dc) {
-    SetTextColor(dc, toColorRef(s.text_colour));
-    SetBkColor(dc, colourOr(s.background_colour, buttonFace()));
-    return window.brushes().background(s.background_colour);
-}
-
 CheckBox::CheckBox(Window& window, std::size_t unit)
     : SystemButton(window, unit, settingsOf(window.unit(unit)).font) {
     const forms::CheckBoxSettings& s = settingsOf(description());
@@ -42,7 +36,8 @@ CheckBox::CheckBox(Window& window, std::size_t unit)
 }
 
 HBRUSH CheckBox::colours(HDC dc) {
-    return checkColours(m_window, settingsOf(description()), dc);
+    const forms::CheckBoxSettings& s = settingsOf(description());
+    return setControlColours(dc, m_window.brushes(), s.text_colour, s.background_colour);
 }
 
 } // namespace toolkit::win32

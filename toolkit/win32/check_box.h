@@ -5,9 +5,8 @@
 
 namespace toolkit::win32 {
 
-// The button styles and colours that check boxes and radio buttons share.
+// The button styles that check boxes and radio buttons share.
 DWORD checkStyleFor(const forms::CheckBoxSettings& s);
-HBRUSH checkColours(Window& window, const forms::CheckBoxSettings& s, HDC dc);
 
 // The system's automatic check box: it toggles itself on a click or Space.
 class CheckBox final : public SystemButton {

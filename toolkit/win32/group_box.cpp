@@ -27,9 +27,7 @@ GroupBox::GroupBox(Window& window, std::size_t unit) : Control(window, unit), m_
 
 HBRUSH GroupBox::colours(HDC dc) {
     const forms::GroupBoxSettings& s = settingsOf(*this);
-    SetTextColor(dc, toColorRef(s.text_colour));
-    SetBkColor(dc, colourOr(s.background_colour, buttonFace()));
-    return m_window.brushes().background(s.background_colour);
+    return setControlColours(dc, m_window.brushes(), s.text_colour, s.background_colour);
 }
 
 void GroupBox::fill(HDC dc) {

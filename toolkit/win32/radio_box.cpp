@@ -32,7 +32,8 @@ void RadioBox::notified(WORD code) {
 }
 
 HBRUSH RadioBox::colours(HDC dc) {
-    return checkColours(m_window, settingsOf(description()), dc);
+    const forms::RadioBoxSettings& s = settingsOf(description());
+    return setControlColours(dc, m_window.brushes(), s.text_colour, s.background_colour);
 }
 
 } // namespace toolkit::win32

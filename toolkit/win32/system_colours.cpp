@@ -27,4 +27,10 @@ HBRUSH Brushes::background(forms::Colour colour) {
     return solid(toColorRef(colour));
 }
 
+HBRUSH setControlColours(HDC dc, Brushes& brushes, forms::Colour text, forms::Colour background) {
+    SetTextColor(dc, toColorRef(text));
+    SetBkColor(dc, colourOr(background, buttonFace()));
+    return brushes.background(background);
+}
+
 } // namespace toolkit::win32

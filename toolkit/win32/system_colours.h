@@ -37,4 +37,8 @@ private:
     std::map<COLORREF, HBRUSH> m_brushes;
 };
 
+// For WM_CTLCOLOR* of a control the system draws in stored colours: sets them on the DC and returns
+// the background's brush.
+HBRUSH setControlColours(HDC dc, Brushes& brushes, forms::Colour text, forms::Colour background);
+
 } // namespace toolkit::win32
