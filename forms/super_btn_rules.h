@@ -85,4 +85,19 @@ Point pressedShift(int pressedShiftSetting);
 
 SuperBtnLook superBtnLook(SuperBtnState state, SuperBtnPictures pictures, int pressedShiftSetting);
 
+// The picture a look shows, out of the button's two, whatever a backend's pictures are; nullptr for
+// none.
+template <class Picture>
+const Picture* pictureIn(PictureSlot slot, const Picture& normal, const Picture& hover) {
+    switch (slot) {
+    case PictureSlot::Normal:
+        return &normal;
+    case PictureSlot::Hover:
+        return &hover;
+    case PictureSlot::None:
+        break;
+    }
+    return nullptr;
+}
+
 } // namespace forms

@@ -167,18 +167,6 @@ void SuperBtn::playClickSound() {
         player->play(clickSound());
 }
 
-const QImage* SuperBtn::pictureIn(forms::PictureSlot slot) const {
-    switch (slot) {
-    case forms::PictureSlot::Normal:
-        return &m_normal;
-    case forms::PictureSlot::Hover:
-        return &m_hover;
-    case forms::PictureSlot::None:
-        break;
-    }
-    return nullptr;
-}
-
 void SuperBtn::paintFill(QPainter& painter, forms::SuperBtnFill fill) const {
     // The colours are the system's at this paint, so that a change of them shows at once.
     const QColor face = buttonFace();
@@ -199,7 +187,7 @@ void SuperBtn::paintEvent(QPaintEvent* /*event*/) {
     const QPoint shift(look.shift.x, look.shift.y);
     QPainter painter(this);
     paintFill(painter, look.fill);
-    if (const QImage* picture = pictureIn(look.picture))
+    if (const QImage* picture = forms::pictureIn(look.picture, m_normal, m_hover))
         painter.drawImage(shift, *picture);
     painter.setPen(buttonText());
     painter.setFont(font());

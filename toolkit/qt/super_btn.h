@@ -41,7 +41,6 @@ private:
     void completeClick();
     void playClickSound();
     void paintFill(QPainter& painter, forms::SuperBtnFill fill) const;
-    const QImage* pictureIn(forms::PictureSlot slot) const;
 
     Window& m_window;
     std::size_t m_unit = 0;

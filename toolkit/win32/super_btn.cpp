@@ -66,18 +66,6 @@ void SuperBtn::react(const forms::SuperBtnReaction& reaction) {
         m_window.raiseEvent(m_unit, forms::event::Clicked);
 }
 
-const Bitmap* SuperBtn::pictureFor(forms::PictureSlot slot) const {
-    switch (slot) {
-    case forms::PictureSlot::Normal:
-        return &m_normal;
-    case forms::PictureSlot::Hover:
-        return &m_hover;
-    case forms::PictureSlot::None:
-        break;
-    }
-    return nullptr;
-}
-
 void SuperBtn::paintFill(HDC dc, const RECT& client, forms::SuperBtnFill fill) {
     const COLORREF face = buttonFace();
     FillRect(dc, &client, m_window.brushes().solid(face));
@@ -99,7 +87,7 @@ void SuperBtn::paint(HDC dc) {
     // Off screen, so that a state change never flickers.
     paintOffScreen(dc, [&](HDC buffer, const RECT& client) {
         paintFill(buffer, client, look.fill);
-        if (const Bitmap* picture = pictureFor(look.picture))
+        if (const Bitmap* picture = forms::pictureIn(look.picture, m_normal, m_hover))
             picture->drawKeyed(buffer, {look.shift.x, look.shift.y});
         RECT caption = client;
         OffsetRect(&caption, look.shift.x, look.shift.y);

@@ -30,7 +30,6 @@ private:
     void react(const forms::SuperBtnReaction& reaction);
     void paint(HDC dc) override;
     void paintFill(HDC dc, const RECT& client, forms::SuperBtnFill fill);
-    const Bitmap* pictureFor(forms::PictureSlot slot) const;
 
     forms::SuperBtnMachine m_machine;
     Font m_font;
