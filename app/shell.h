@@ -70,7 +70,8 @@ private:
 void InitToolkit();
 void RegisterEndRoutine(EndRoutine routine);
 void LoadStartWindow(forms::WindowId window);
-bool LoadWindow(const forms::WindowRef& window, const forms::WindowRef* parent = nullptr, bool fullyModal = false);
+bool LoadWindow(const forms::WindowRef& window, const forms::WindowRef* parent = nullptr,
+                bool fullyModal = false);
 void RunMessageLoop();
 void ShowNotice(const forms::WindowRef& owner, const forms::GbkText& title, const forms::GbkText& text);
 

@@ -114,10 +114,10 @@ int main(int argc, char** argv) {
     double painted = -1;
     while (now_ms() - started < 30000) {
         // The root window keeps the pixels of a window that has gone unless it has a background to repaint.
-    XSetWindowBackground(display, root, BlackPixel(display, screen));
-    XClearWindow(display, root);
-    XSync(display, False);
-    if (count_blue(display, root, x, y, OuterWidth, WatchedHeight) >= BluePixelsNeeded) {
+        XSetWindowBackground(display, root, BlackPixel(display, screen));
+        XClearWindow(display, root);
+        XSync(display, False);
+        if (count_blue(display, root, x, y, OuterWidth, WatchedHeight) >= BluePixelsNeeded) {
             painted = now_ms();
             break;
         }

@@ -21,7 +21,9 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr bool isSystemDefault(Colour c) { return c == SystemDefault; }
+constexpr bool isSystemDefault(Colour c) {
+    return c == SystemDefault;
+}
 
 constexpr Rgb toRgb(Colour c) {
     return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),

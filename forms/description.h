@@ -48,6 +48,8 @@ struct WindowDescription {
     std::optional<std::size_t> indexOf(std::string_view name) const;
 };
 
-template <class S> const S* settingsOf(const UnitDescription& unit) { return std::get_if<S>(&unit.settings); }
+template <class S> const S* settingsOf(const UnitDescription& unit) {
+    return std::get_if<S>(&unit.settings);
+}
 
 } // namespace forms

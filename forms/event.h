@@ -8,9 +8,9 @@ namespace forms {
 
 // Event numbers: 0 is the kind's own main event, negative numbers are the events every kind has.
 namespace event {
-inline constexpr std::int32_t Created = 0;  // window
-inline constexpr std::int32_t Clicked = 0;  // Button, CheckBox, RadioBox, SuperBtn
-inline constexpr std::int32_t Feedback = 0; // Label: two integers
+inline constexpr std::int32_t Created = 0;         // window
+inline constexpr std::int32_t Clicked = 0;         // Button, CheckBox, RadioBox, SuperBtn
+inline constexpr std::int32_t Feedback = 0;        // Label: two integers
 inline constexpr std::int32_t LeftButtonDown = -1; // any kind: x, y, key state
 } // namespace event
 

@@ -29,8 +29,8 @@ FontRecord fontRecord(const LogFont& font) {
     out.reserve(LogFontRecordSize);
     for (std::int32_t value : {font.height, font.width, font.escapement, font.orientation, font.weight})
         putInt32(out, value);
-    for (std::uint8_t value : {font.italic, font.underline, font.strike_out, font.char_set, font.out_precision,
-                               font.clip_precision, font.quality, font.pitch_and_family})
+    for (std::uint8_t value : {font.italic, font.underline, font.strike_out, font.char_set,
+                               font.out_precision, font.clip_precision, font.quality, font.pitch_and_family})
         out.push_back(value);
     for (char c : font.face_name)
         out.push_back(static_cast<std::uint8_t>(c));

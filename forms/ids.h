@@ -14,7 +14,9 @@ enum class Category : std::uint8_t {
     Control = 0x16,
 };
 
-constexpr Category categoryOf(std::uint32_t id) { return static_cast<Category>(id >> 24); }
+constexpr Category categoryOf(std::uint32_t id) {
+    return static_cast<Category>(id >> 24);
+}
 
 // How a handler names a window to load: the window and the identifier of its own unit.
 struct WindowRef {

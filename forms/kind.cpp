@@ -2,7 +2,9 @@
 
 namespace forms {
 
-bool isKnownKind(Kind kind) { return !kindName(kind).empty(); }
+bool isKnownKind(Kind kind) {
+    return !kindName(kind).empty();
+}
 
 bool canTakeFocus(Kind kind) {
     switch (kind) {
@@ -10,10 +12,8 @@ bool canTakeFocus(Kind kind) {
     case Kind::Button:
     case Kind::CheckBox:
     case Kind::RadioBox:
-    case Kind::SuperBtn:
-        return true;
-    default:
-        return false;
+    case Kind::SuperBtn: return true;
+    default: return false;
     }
 }
 

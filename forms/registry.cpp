@@ -48,12 +48,9 @@ std::optional<std::size_t> eventArity(Kind kind, std::int32_t event) {
     case Kind::Button:
     case Kind::CheckBox:
     case Kind::RadioBox:
-    case Kind::SuperBtn:
-        return 0;
-    case Kind::Label:
-        return 2;
-    default:
-        return std::nullopt;
+    case Kind::SuperBtn: return 0;
+    case Kind::Label: return 2;
+    default: return std::nullopt;
     }
 }
 
@@ -66,7 +63,8 @@ std::optional<std::string> checkUnit(const WindowDescription& window, std::size_
         return own ? "the window's own unit is not of kind window" : "a control of kind window";
     const Category wanted = own ? Category::WindowUnit : Category::Control;
     if (categoryOf(unit.id) != wanted)
-        return own ? "identifier is not of a window's own unit (0x06)" : "identifier is not of a control (0x16)";
+        return own ? "identifier is not of a window's own unit (0x06)"
+                   : "identifier is not of a control (0x16)";
     if (!settingsMatchKind(unit))
         return "settings are not those of kind " + std::string(kindName(unit.kind));
     if (unit.parent) {
@@ -120,7 +118,8 @@ std::optional<DescriptionError> validate(std::span<const WindowDescription* cons
     return std::nullopt;
 }
 
-std::optional<Registry> Registry::build(std::span<const WindowDescription* const> windows, DescriptionError* error) {
+std::optional<Registry> Registry::build(std::span<const WindowDescription* const> windows,
+                                        DescriptionError* error) {
     if (auto fault = validate(windows)) {
         if (error != nullptr)
             *error = *fault;

@@ -29,7 +29,8 @@ Point startPosition(const WindowDescription& window, Size screen) {
 
 Size clientSize(const WindowDescription& window, FrameMargins frame) {
     const UnitDescription& unit = window.window();
-    return {std::max(0, unit.width - frame.left - frame.right), std::max(0, unit.height - frame.top - frame.bottom)};
+    return {std::max(0, unit.width - frame.left - frame.right),
+            std::max(0, unit.height - frame.top - frame.bottom)};
 }
 
 int editBoxHeight(int storedHeight, int fontLineHeight, int edge) {
@@ -200,7 +201,8 @@ const GbkText* textOf(const UnitDescription& unit) {
         unit.settings);
 }
 
-KeyAction decideKey(const WindowDescription& window, std::optional<std::size_t> focused, const KeyPress& key) {
+KeyAction decideKey(const WindowDescription& window, std::optional<std::size_t> focused,
+                    const KeyPress& key) {
     using Type = KeyAction::Type;
     const bool plain = !key.ctrl && !key.alt;
     switch (key.key) {
@@ -239,8 +241,7 @@ KeyAction decideKey(const WindowDescription& window, std::optional<std::size_t> 
         }
         return {Type::Swallow};
     case Key::Space:
-    case Key::Other:
-        break;
+    case Key::Other: break;
     }
     return {Type::PassOn};
 }

@@ -140,8 +140,8 @@ struct SuperBtnSettings {
     bool default_button = false;
 };
 
-using Settings = std::variant<WindowSettings, EditBoxSettings, ShapeBoxSettings, GroupBoxSettings, LabelSettings,
-                              ButtonSettings, CheckBoxSettings, RadioBoxSettings, TransLabelSettings,
-                              SuperBtnSettings>;
+using Settings =
+    std::variant<WindowSettings, EditBoxSettings, ShapeBoxSettings, GroupBoxSettings, LabelSettings,
+                 ButtonSettings, CheckBoxSettings, RadioBoxSettings, TransLabelSettings, SuperBtnSettings>;
 
 } // namespace forms

@@ -13,7 +13,9 @@ void onCreated() {}
 // The press goes on as usual; the heading reacts to nothing.
 void onHeadingLeftButtonDown(std::int32_t /*x*/, std::int32_t /*y*/, std::int32_t /*keyState*/) {}
 
-void onStartButtonClicked() { app::LoadWindow(OptionsWindowRef, nullptr, false); }
+void onStartButtonClicked() {
+    app::LoadWindow(OptionsWindowRef, nullptr, false);
+}
 
 const GbkText Title = gbk("Quorvane");
 
@@ -54,7 +56,7 @@ TransLabelSettings headingSettings() {
 
 SuperBtnSettings startButtonSettings() {
     SuperBtnSettings s;
-    s.text = gbk("\xc6\xf4\xb6\xaf\xd0\xad\xd2\xe9"); // 启动协议
+    s.text = gbk("\xc6\xf4\xb6\xaf\xd0\xad\xd2\xe9");                                  // 启动协议
     s.font = fontRecord(withFace({.height = -19, .weight = 700}, "\xbf\xac\xcc\xe5")); // 楷体
     s.button_style = 2;
     s.toggle = false;

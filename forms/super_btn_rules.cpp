@@ -25,12 +25,9 @@ Rgb highlightColour(Rgb face) {
 
 SuperBtnState SuperBtnMachine::state() const {
     switch (m_pressedBy) {
-    case PressedBy::Space:
-        return SuperBtnState::Pressed;
-    case PressedBy::Mouse:
-        return m_pointerInside ? SuperBtnState::Pressed : SuperBtnState::Normal;
-    case PressedBy::Nothing:
-        break;
+    case PressedBy::Space: return SuperBtnState::Pressed;
+    case PressedBy::Mouse: return m_pointerInside ? SuperBtnState::Pressed : SuperBtnState::Normal;
+    case PressedBy::Nothing: break;
     }
     return m_hovered ? SuperBtnState::Hovered : SuperBtnState::Normal;
 }

@@ -90,12 +90,9 @@ SuperBtnLook superBtnLook(SuperBtnState state, SuperBtnPictures pictures, int pr
 template <class Picture>
 const Picture* pictureIn(PictureSlot slot, const Picture& normal, const Picture& hover) {
     switch (slot) {
-    case PictureSlot::Normal:
-        return &normal;
-    case PictureSlot::Hover:
-        return &hover;
-    case PictureSlot::None:
-        break;
+    case PictureSlot::Normal: return &normal;
+    case PictureSlot::Hover: return &hover;
+    case PictureSlot::None: break;
     }
     return nullptr;
 }

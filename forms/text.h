@@ -16,6 +16,8 @@ struct GbkText {
     friend bool operator==(const GbkText&, const GbkText&) = default;
 };
 
-inline GbkText gbk(std::string_view bytes) { return GbkText(bytes); }
+inline GbkText gbk(std::string_view bytes) {
+    return GbkText(bytes);
+}
 
 } // namespace forms

@@ -11,7 +11,7 @@ namespace toolkit {
 // opened without blocking, so a busy or missing device fails at once instead of being waited for.
 // The library's diagnostics are silenced, since a machine without a sound card is no error here.
 class AlsaOutput final : public AudioOutput {
-  public:
+public:
     AlsaOutput();
     ~AlsaOutput() override;
     AlsaOutput(const AlsaOutput&) = delete;
@@ -23,7 +23,7 @@ class AlsaOutput final : public AudioOutput {
     void drop() override;
     void close() override;
 
-  private:
+private:
     bool recoverFromWriteError(long error, std::chrono::steady_clock::time_point giveUpAt);
 
     _snd_pcm* pcm_ = nullptr;

@@ -51,7 +51,8 @@ public:
     // A modal error box with no owner, for the fatal path; returns when it is dismissed.
     virtual void showFatalError(std::string_view message) = 0;
     // A modal notice owned by a live window, with one OK button.
-    virtual void showNotice(forms::WindowId owner, const forms::GbkText& title, const forms::GbkText& text) = 0;
+    virtual void showNotice(forms::WindowId owner, const forms::GbkText& title,
+                            const forms::GbkText& text) = 0;
 
     // Releases what the backend holds; no window is open any more.
     virtual void release() = 0;

@@ -1,7 +1,7 @@
 #include "toolkit/font_faces.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <utility>
 

@@ -53,7 +53,7 @@ constexpr double decayPerFrame(double timeConstantMs) {
 // A sine that dies away, made by turning a phasor by a fixed angle each frame. It starts at phase zero
 // so that the click begins without a step.
 class DecayingTone {
-  public:
+public:
     constexpr DecayingTone(double frequency, double amplitude, double timeConstantMs)
         : cosStep_(seriesCos(2.0 * kPi * frequency / kClickRate)),
           sinStep_(seriesSin(2.0 * kPi * frequency / kClickRate)), decay_(decayPerFrame(timeConstantMs)),
@@ -68,7 +68,7 @@ class DecayingTone {
         return value;
     }
 
-  private:
+private:
     double cosStep_ = 1.0;
     double sinStep_ = 0.0;
     double decay_ = 1.0;
@@ -79,7 +79,7 @@ class DecayingTone {
 // The short scrape of the contact: white noise from a fixed-seed generator, softened by a one-pole
 // low-pass filter, fading within a few milliseconds.
 class NoiseBurst {
-  public:
+public:
     constexpr NoiseBurst(double amplitude, double timeConstantMs)
         : level_(amplitude), decay_(decayPerFrame(timeConstantMs)) {}
 
@@ -92,7 +92,7 @@ class NoiseBurst {
         return value;
     }
 
-  private:
+private:
     std::uint32_t state_ = 0x5eed1234u;
     double filtered_ = 0.0;
     double level_ = 0.0;

@@ -23,7 +23,7 @@ struct Sound {
 const Sound& clickSound();
 
 class SoundPlayer {
-  public:
+public:
     virtual ~SoundPlayer() = default;
     // Starts the sound and returns at once. A newer sound replaces one still playing; when the device
     // is busy or absent the sound is skipped without a word. The samples are copied.
@@ -36,7 +36,7 @@ std::unique_ptr<SoundPlayer> makeSoundPlayer();
 // A sound device as AsyncSoundPlayer drives it, from its worker thread only. No call may wait for the
 // device longer than a short bounded time, so that a newer sound or the end of the program is noticed.
 class AudioOutput {
-  public:
+public:
     virtual ~AudioOutput() = default;
     // False when the device is busy or absent; the sound is then skipped.
     virtual bool open(int rate, int channels) = 0;
@@ -53,7 +53,7 @@ class AudioOutput {
 // Plays one sound at a time on a worker thread. play() leaves only the newest request in a one-slot
 // mailbox, so the caller never waits for the device and a burst of requests cannot pile up.
 class AsyncSoundPlayer final : public SoundPlayer {
-  public:
+public:
     // playOutLimit bounds the wait for the tail of a sound once all of it has been handed over.
     explicit AsyncSoundPlayer(std::unique_ptr<AudioOutput> output,
                               std::chrono::milliseconds playOutLimit = std::chrono::milliseconds{500});
@@ -64,7 +64,7 @@ class AsyncSoundPlayer final : public SoundPlayer {
 
     void play(const Sound& sound) override;
 
-  private:
+private:
     struct Request {
         std::vector<std::int16_t> samples;
         int rate = 0;

@@ -22,26 +22,16 @@ inline constexpr forms::UnitId controlId(std::size_t index) {
 inline forms::Settings settingsFor(forms::Kind kind) {
     using forms::Kind;
     switch (kind) {
-    case Kind::Window:
-        return forms::WindowSettings{};
-    case Kind::EditBox:
-        return forms::EditBoxSettings{};
-    case Kind::ShapeBox:
-        return forms::ShapeBoxSettings{};
-    case Kind::GroupBox:
-        return forms::GroupBoxSettings{};
-    case Kind::Label:
-        return forms::LabelSettings{};
-    case Kind::Button:
-        return forms::ButtonSettings{};
-    case Kind::CheckBox:
-        return forms::CheckBoxSettings{};
-    case Kind::RadioBox:
-        return forms::RadioBoxSettings{};
-    case Kind::TransLabel:
-        return forms::TransLabelSettings{};
-    case Kind::SuperBtn:
-        return forms::SuperBtnSettings{};
+    case Kind::Window: return forms::WindowSettings{};
+    case Kind::EditBox: return forms::EditBoxSettings{};
+    case Kind::ShapeBox: return forms::ShapeBoxSettings{};
+    case Kind::GroupBox: return forms::GroupBoxSettings{};
+    case Kind::Label: return forms::LabelSettings{};
+    case Kind::Button: return forms::ButtonSettings{};
+    case Kind::CheckBox: return forms::CheckBoxSettings{};
+    case Kind::RadioBox: return forms::RadioBoxSettings{};
+    case Kind::TransLabel: return forms::TransLabelSettings{};
+    case Kind::SuperBtn: return forms::SuperBtnSettings{};
     }
     throw std::invalid_argument("kind");
 }

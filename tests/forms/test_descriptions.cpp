@@ -64,7 +64,7 @@ QString decoded(const forms::GbkText& text) {
 
 class DescriptionsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void programDescriptionsAreReadable();
     void wellFormedVariationsAreReadable_data();
     void wellFormedVariationsAreReadable();

@@ -25,20 +25,13 @@ std::optional<std::size_t> toIndex(int index) {
 
 QString describe(const KeyAction& action) {
     switch (action.type) {
-    case KeyAction::Type::PassOn:
-        return "PassOn";
-    case KeyAction::Type::Swallow:
-        return "Swallow";
-    case KeyAction::Type::Close:
-        return "Close";
-    case KeyAction::Type::Focus:
-        return QString("Focus %1").arg(action.unit);
-    case KeyAction::Type::Click:
-        return QString("Click %1").arg(action.unit);
-    case KeyAction::Type::CheckRadio:
-        return QString("CheckRadio %1").arg(action.unit);
-    case KeyAction::Type::Select:
-        return QString("Select %1").arg(action.unit);
+    case KeyAction::Type::PassOn: return "PassOn";
+    case KeyAction::Type::Swallow: return "Swallow";
+    case KeyAction::Type::Close: return "Close";
+    case KeyAction::Type::Focus: return QString("Focus %1").arg(action.unit);
+    case KeyAction::Type::Click: return QString("Click %1").arg(action.unit);
+    case KeyAction::Type::CheckRadio: return QString("CheckRadio %1").arg(action.unit);
+    case KeyAction::Type::Select: return QString("Select %1").arg(action.unit);
     }
     return "?";
 }
@@ -73,7 +66,7 @@ forms::LogFont unusualFont() {
 
 class RulesTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void creationIsFromLastToFirst();
     void stackingPutsTheLowerListIndexOnTop();
 

@@ -231,12 +231,8 @@ bool Monkey::answerModal() {
     ++m_answeredModals;
     ++m_events;
     switch (uniform(3)) {
-    case 0:
-        QTest::keyClick(box, Qt::Key_Return);
-        break;
-    case 1:
-        QTest::keyClick(box, Qt::Key_Escape);
-        break;
+    case 0: QTest::keyClick(box, Qt::Key_Return); break;
+    case 1: QTest::keyClick(box, Qt::Key_Escape); break;
     default:
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());

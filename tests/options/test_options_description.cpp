@@ -178,26 +178,13 @@ void OptionsDescriptionTest::controls() {
     if (unit.kind != Kind::GroupBox)
         QVERIFY(unit.children.empty());
     switch (unit.kind) {
-    case Kind::EditBox:
-        checkTextAndFontOfKind<forms::EditBoxSettings>(unit, row);
-        break;
-    case Kind::CheckBox:
-        checkTextAndFontOfKind<forms::CheckBoxSettings>(unit, row);
-        break;
-    case Kind::RadioBox:
-        checkTextAndFontOfKind<forms::RadioBoxSettings>(unit, row);
-        break;
-    case Kind::Label:
-        checkTextAndFontOfKind<forms::LabelSettings>(unit, row);
-        break;
-    case Kind::Button:
-        checkTextAndFontOfKind<forms::ButtonSettings>(unit, row);
-        break;
-    case Kind::GroupBox:
-        checkTextAndFontOfKind<forms::GroupBoxSettings>(unit, row);
-        break;
-    default:
-        QFAIL("a kind the form does not use");
+    case Kind::EditBox: checkTextAndFontOfKind<forms::EditBoxSettings>(unit, row); break;
+    case Kind::CheckBox: checkTextAndFontOfKind<forms::CheckBoxSettings>(unit, row); break;
+    case Kind::RadioBox: checkTextAndFontOfKind<forms::RadioBoxSettings>(unit, row); break;
+    case Kind::Label: checkTextAndFontOfKind<forms::LabelSettings>(unit, row); break;
+    case Kind::Button: checkTextAndFontOfKind<forms::ButtonSettings>(unit, row); break;
+    case Kind::GroupBox: checkTextAndFontOfKind<forms::GroupBoxSettings>(unit, row); break;
+    default: QFAIL("a kind the form does not use");
     }
 }
 

@@ -34,24 +34,18 @@ QByteArray copyOf(std::span<const std::uint8_t> data) {
 
 const char* nameOf(Decoder decoder) {
     switch (decoder) {
-    case Decoder::Jpeg:
-        return "jpeg";
-    case Decoder::Png:
-        return "png";
-    case Decoder::Ico:
-        return "ico";
+    case Decoder::Jpeg: return "jpeg";
+    case Decoder::Png: return "png";
+    case Decoder::Ico: return "ico";
     }
     return "?";
 }
 
 std::optional<Image> decodeWith(Decoder decoder, std::span<const std::uint8_t> data) {
     switch (decoder) {
-    case Decoder::Jpeg:
-        return toolkit::decodeJpeg(data);
-    case Decoder::Png:
-        return toolkit::decodePng(data);
-    case Decoder::Ico:
-        return toolkit::decodeIco(data);
+    case Decoder::Jpeg: return toolkit::decodeJpeg(data);
+    case Decoder::Png: return toolkit::decodePng(data);
+    case Decoder::Ico: return toolkit::decodeIco(data);
     }
     return std::nullopt;
 }
@@ -281,7 +275,7 @@ Q_DECLARE_METATYPE(PixelFormat)
 class TestPictures : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void artworkDecodes_data();
     void artworkDecodes();
     void backgroundHasExactWhiteUnderTheButtonAndElsewhere();

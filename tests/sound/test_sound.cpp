@@ -33,7 +33,7 @@ constexpr std::chrono::seconds kLongestHold{2};
 
 // Everything a stand-in device was asked to do, shared by the test and the player's worker thread.
 class StandInDevice {
-  public:
+public:
     enum class Stage { Writing, PlayingOut };
 
     struct Session {
@@ -149,7 +149,7 @@ class StandInDevice {
         sessions_.back().closed = true;
     }
 
-  private:
+private:
     mutable std::mutex mutex_;
     std::condition_variable released_;
     bool busy_ = false;
@@ -162,7 +162,7 @@ class StandInDevice {
 };
 
 class StandInOutput final : public toolkit::AudioOutput {
-  public:
+public:
     explicit StandInOutput(std::shared_ptr<StandInDevice> device) : device_(std::move(device)) {}
 
     bool open(int rate, int channels) override { return device_->open(rate, channels); }
@@ -171,13 +171,13 @@ class StandInOutput final : public toolkit::AudioOutput {
     void drop() override { device_->drop(); }
     void close() override { device_->close(); }
 
-  private:
+private:
     std::shared_ptr<StandInDevice> device_;
 };
 
 // Lets a test see when the real device has been tried, since nothing else shows it.
 class WatchedOutput final : public toolkit::AudioOutput {
-  public:
+public:
     explicit WatchedOutput(std::shared_ptr<std::atomic<int>> failedOpens)
         : failedOpens_(std::move(failedOpens)) {}
 
@@ -193,14 +193,14 @@ class WatchedOutput final : public toolkit::AudioOutput {
     void drop() override { inner_.drop(); }
     void close() override { inner_.close(); }
 
-  private:
+private:
     toolkit::AlsaOutput inner_;
     std::shared_ptr<std::atomic<int>> failedOpens_;
 };
 
 // Collects what the process writes to its standard error while it is installed.
 class StderrCapture {
-  public:
+public:
     StderrCapture() {
         if (pipe(pipe_) != 0) {
             qFatal("no pipe for standard error");
@@ -234,7 +234,7 @@ class StderrCapture {
         return said_;
     }
 
-  private:
+private:
     int pipe_[2] = {-1, -1};
     int saved_ = -1;
     QByteArray said_;
@@ -278,7 +278,7 @@ Q_DECLARE_METATYPE(StandInDevice::Stage)
 class SoundTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void cleanup();
 
@@ -294,7 +294,7 @@ class SoundTest : public QObject {
     void alsaCapturesExactlyWhatIsPlayed();
     void missingAlsaDeviceIsSkippedSilently();
 
-  private:
+private:
     void useAlsaConfig(const QString& name, const QByteArray& text);
 
     QTemporaryDir dir_;

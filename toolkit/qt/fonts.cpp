@@ -2,9 +2,9 @@
 
 #include "forms/rules.h"
 
-#include <algorithm>
 #include "toolkit/font_faces.h"
 #include "toolkit/qt/text.h"
+#include <algorithm>
 
 namespace toolkit::qt {
 
@@ -23,7 +23,8 @@ QFont fontFor(const forms::FontRecord& record) {
     const std::string face = installedFace(requested.toStdString());
     QFont font(QString::fromStdString(face));
     font.setPixelSize(pixelSizeForHeight(logFont->height));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(logFont->weight == 0 ? 400 : logFont->weight, 100, 900)));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp(logFont->weight == 0 ? 400 : logFont->weight, 100, 900)));
     font.setItalic(logFont->italic != 0);
     font.setUnderline(logFont->underline != 0);
     font.setStrikeOut(logFont->strike_out != 0);

@@ -8,7 +8,8 @@
 
 namespace toolkit::qt {
 
-Label::Label(Window& window, std::size_t unit, QWidget* parent) : QLabel(parent), m_window(window), m_unit(unit) {
+Label::Label(Window& window, std::size_t unit, QWidget* parent)
+    : QLabel(parent), m_window(window), m_unit(unit) {
     const auto& u = window.unit(unit);
     const auto& s = std::get<forms::LabelSettings>(u.settings);
     setGeometry(u.left, u.top, u.width, u.height);

@@ -5,8 +5,12 @@
 
 namespace toolkit::qt {
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
-QColor buttonText() { return QApplication::palette().color(QPalette::Active, QPalette::ButtonText); }
+QColor buttonFace() {
+    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+QColor buttonText() {
+    return QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+}
 
 QColor toQColor(forms::Colour colour) {
     const forms::Rgb rgb = forms::toRgb(colour);

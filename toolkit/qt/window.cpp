@@ -72,7 +72,9 @@ Qt::WindowFlags flagsFor(const forms::WindowSettings& s) {
     return flags;
 }
 
-QSize toQSize(forms::Size size) { return {size.width, size.height}; }
+QSize toQSize(forms::Size size) {
+    return {size.width, size.height};
+}
 
 } // namespace
 
@@ -83,7 +85,9 @@ Window::Window(const forms::WindowDescription& description, EventSink& sink)
     buildControls();
 }
 
-Window::~Window() { m_sink.windowDestroyed(m_description.id); }
+Window::~Window() {
+    m_sink.windowDestroyed(m_description.id);
+}
 
 void Window::applyWindowSettings() {
     const forms::WindowSettings& s = m_description.windowSettings();
@@ -130,7 +134,9 @@ void Window::buildControls() {
     }
 }
 
-QWidget* Window::control(std::size_t unit) const { return unit < m_controls.size() ? m_controls[unit] : nullptr; }
+QWidget* Window::control(std::size_t unit) const {
+    return unit < m_controls.size() ? m_controls[unit] : nullptr;
+}
 
 QWidget* Window::control(std::string_view name) const {
     const auto index = m_description.indexOf(name);
@@ -151,7 +157,9 @@ std::optional<std::size_t> Window::focusedUnit() const {
     return std::nullopt;
 }
 
-bool Window::isMinimized() const { return QWidget::isMinimized(); }
+bool Window::isMinimized() const {
+    return QWidget::isMinimized();
+}
 
 void Window::restore() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -172,7 +180,9 @@ void Window::showAtStartPosition() {
         focusUnit(*first, Qt::ActiveWindowFocusReason);
 }
 
-void Window::requestClose() { close(); }
+void Window::requestClose() {
+    close();
+}
 
 void Window::placeAtStartPosition() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -211,9 +221,7 @@ bool Window::event(QEvent* event) {
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Expose:
-    case QEvent::WindowActivate:
-        settleFrame();
-        break;
+    case QEvent::WindowActivate: settleFrame(); break;
     case QEvent::FocusIn:
         if (!focusedUnit())
             if (const auto first = forms::initialFocus(m_description))
@@ -225,8 +233,7 @@ bool Window::event(QEvent* event) {
             (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(event);
 }

@@ -76,11 +76,8 @@ LRESULT OwnControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         EndPaint(m_handle, &ps);
         return 0;
     }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    default:
-        break;
+    case WM_PRINTCLIENT: paint(reinterpret_cast<HDC>(wParam)); return 0;
+    default: break;
     }
     return DefWindowProcW(m_handle, message, wParam, lParam);
 }

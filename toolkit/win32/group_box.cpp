@@ -41,16 +41,10 @@ LRESULT GroupBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case WM_DRAWITEM:
-        return SendMessageW(m_window.handle(), message, wParam, lParam);
-    case WM_ERASEBKGND:
-        fill(reinterpret_cast<HDC>(wParam));
-        return 1;
-    case WM_PRINTCLIENT:
-        fill(reinterpret_cast<HDC>(wParam));
-        break;
-    default:
-        break;
+    case WM_DRAWITEM: return SendMessageW(m_window.handle(), message, wParam, lParam);
+    case WM_ERASEBKGND: fill(reinterpret_cast<HDC>(wParam)); return 1;
+    case WM_PRINTCLIENT: fill(reinterpret_cast<HDC>(wParam)); break;
+    default: break;
     }
     return CallWindowProcW(m_systemProcedure, m_handle, message, wParam, lParam);
 }

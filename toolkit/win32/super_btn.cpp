@@ -124,9 +124,7 @@ LRESULT SuperBtn::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (m_machine.heldByMouse() && reinterpret_cast<HWND>(lParam) != m_handle)
             react(m_machine.leftReleased(false));
         return 0;
-    case WM_KILLFOCUS:
-        react(m_machine.focusLost());
-        return 0;
+    case WM_KILLFOCUS: react(m_machine.focusLost()); return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE && isFirstPress(lParam))
             react(m_machine.spacePressed());
@@ -135,10 +133,8 @@ LRESULT SuperBtn::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_SPACE)
             react(m_machine.spaceReleased());
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-    default:
-        break;
+    case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    default: break;
     }
     return OwnControl::handle(message, wParam, lParam);
 }

@@ -16,24 +16,15 @@ bool held(int virtualKey) {
 
 forms::Key keyOf(WPARAM virtualKey) {
     switch (virtualKey) {
-    case VK_TAB:
-        return forms::Key::Tab;
-    case VK_ESCAPE:
-        return forms::Key::Escape;
-    case VK_RETURN:
-        return forms::Key::Enter;
-    case VK_SPACE:
-        return forms::Key::Space;
-    case VK_LEFT:
-        return forms::Key::Left;
-    case VK_RIGHT:
-        return forms::Key::Right;
-    case VK_UP:
-        return forms::Key::Up;
-    case VK_DOWN:
-        return forms::Key::Down;
-    default:
-        break;
+    case VK_TAB: return forms::Key::Tab;
+    case VK_ESCAPE: return forms::Key::Escape;
+    case VK_RETURN: return forms::Key::Enter;
+    case VK_SPACE: return forms::Key::Space;
+    case VK_LEFT: return forms::Key::Left;
+    case VK_RIGHT: return forms::Key::Right;
+    case VK_UP: return forms::Key::Up;
+    case VK_DOWN: return forms::Key::Down;
+    default: break;
     }
     if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
         return forms::Key::Character;
@@ -84,8 +75,7 @@ bool Win32Backend::preTranslate(const MSG& message) {
         if (Window* window = windowFor(message.hwnd))
             window->leftButtonDown(message.hwnd, message.wParam, message.lParam);
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

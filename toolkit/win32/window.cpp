@@ -17,15 +17,9 @@ constexpr int ApplicationIconId = 1;
 DWORD styleFor(const forms::WindowSettings& s) {
     DWORD style = WS_CLIPCHILDREN;
     switch (s.border_style) {
-    case 0:
-        style |= WS_POPUP;
-        break;
-    case 3:
-        style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-        break;
-    default:
-        style |= WS_OVERLAPPED | WS_CAPTION;
-        break; // 2 and the other fixed frames
+    case 0: style |= WS_POPUP; break;
+    case 3: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    default: style |= WS_OVERLAPPED | WS_CAPTION; break; // 2 and the other fixed frames
     }
     if (s.control_button)
         style |= WS_SYSMENU;
@@ -236,14 +230,9 @@ void Window::apply(const forms::KeyAction& action) {
         showKeyboardCues();
     switch (action.type) {
     case Type::PassOn:
-    case Type::Swallow:
-        break;
-    case Type::Close:
-        requestClose();
-        break;
-    case Type::Focus:
-        focusUnit(action.unit);
-        break;
+    case Type::Swallow: break;
+    case Type::Close: requestClose(); break;
+    case Type::Focus: focusUnit(action.unit); break;
     case Type::Click:
         if (Control* c = control(action.unit))
             c->click();
@@ -359,9 +348,7 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         activated(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_CLOSE:
-        DestroyWindow(m_handle);
-        return 0;
+    case WM_CLOSE: DestroyWindow(m_handle); return 0;
     case WM_NCDESTROY: {
         EventSink* sink = m_services.sink;
         const forms::WindowId id = m_description.id;
@@ -373,8 +360,7 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             sink->windowDestroyed(id);
         return 0;
     }
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcW(m_handle, message, wParam, lParam);
 }
