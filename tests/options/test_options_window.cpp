@@ -6,6 +6,7 @@
 #include "forms/start_window.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/window.h"
+#include "window_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -148,14 +149,8 @@ void recordAndCloseModals() {
     }
 }
 
-forms::FrameMargins expectedFrame() {
-    const QStringList parts = qEnvironmentVariable("QV_EXPECTED_FRAME", "2,2,2,2").split(',');
-    return {parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt(), parts.value(3).toInt()};
-}
-
 QSize expectedClientSize() {
-    const forms::FrameMargins f = expectedFrame();
-    return {OuterSize.width() - f.left - f.right, OuterSize.height() - f.top - f.bottom};
+    return qv_test::expectedClientSize(OuterSize);
 }
 
 QList<toolkit::qt::Window*> liveWindows() {
@@ -411,29 +406,13 @@ void OptionsWindowTest::fillIn() {
 
 void OptionsWindowTest::windowIsFixedSizeCentredAndFramed() {
     QVERIFY(open());
-    const forms::FrameMargins frame = expectedFrame();
+    qv_test::verifyFixedCentredTopLevel(*m_window, OuterSize);
+    if (QTest::currentTestFailed())
+        return;
+
+    // Asked by the platform or by code, the window neither maximizes nor goes full screen.
     const QSize client = expectedClientSize();
-    QCOMPARE(m_window->size(), client);
-    QCOMPARE(m_window->minimumSize(), client);
-    QCOMPARE(m_window->maximumSize(), client);
-
-    const QRect screen = m_window->screen()->geometry();
-    const QPoint outer(screen.x() + (screen.width() - OuterSize.width()) / 2,
-                       screen.y() + (screen.height() - OuterSize.height()) / 2);
-    QCOMPARE(m_window->geometry().topLeft(), outer + QPoint(frame.left, frame.top));
-    if (!m_window->windowHandle()->frameMargins().isNull())
-        QCOMPARE(m_window->frameGeometry(), QRect(outer, OuterSize));
-
-    const Qt::WindowFlags flags = m_window->windowFlags();
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-
-    m_window->resize(client + QSize(30, 30));
-    QCOMPARE(m_window->size(), client);
-    // Asked by the platform or by code, the window does not maximize.
+    const QPoint place = m_window->geometry().topLeft();
     m_window->showMaximized();
     QTest::qWait(50);
     QCOMPARE(m_window->size(), client);
@@ -441,7 +420,7 @@ void OptionsWindowTest::windowIsFixedSizeCentredAndFramed() {
     m_window->showFullScreen();
     QTest::qWait(50);
     QCOMPARE(m_window->size(), client);
-    QCOMPARE(m_window->geometry().topLeft(), outer + QPoint(frame.left, frame.top));
+    QCOMPARE(m_window->geometry().topLeft(), place);
 }
 
 void OptionsWindowTest::windowHasTitleIconAndItsOwnPlace() {

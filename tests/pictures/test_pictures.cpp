@@ -115,8 +115,10 @@ QByteArray makePng(std::uint32_t width, std::uint32_t height, int bitDepth, int 
     return png;
 }
 
-// A baseline JPEG from libjpeg's own encoder; `colourAt` gives the red-green-blue of each pixel.
-template <typename ColourAt> QByteArray makeJpeg(int width, int height, ColourAt colourAt) {
+// A JPEG from libjpeg's own encoder; `colourAt` gives the red-green-blue of each pixel and `configure`
+// sets the encoder up after its defaults (a baseline picture of quality 95 unless it says otherwise).
+template <typename ColourAt, typename Configure>
+QByteArray makeJpeg(int width, int height, ColourAt colourAt, Configure configure) {
     jpeg_compress_struct encoder{};
     jpeg_error_mgr errors{};
     encoder.err = jpeg_std_error(&errors);
@@ -129,7 +131,7 @@ template <typename ColourAt> QByteArray makeJpeg(int width, int height, ColourAt
     encoder.input_components = 3;
     encoder.in_color_space = JCS_RGB;
     jpeg_set_defaults(&encoder);
-    jpeg_set_quality(&encoder, 95, TRUE);
+    configure(encoder);
     jpeg_start_compress(&encoder, TRUE);
     std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
     for (int y = 0; y < height; ++y) {
@@ -147,6 +149,11 @@ template <typename ColourAt> QByteArray makeJpeg(int width, int height, ColourAt
     return jpeg;
 }
 
+template <typename ColourAt> QByteArray makeJpeg(int width, int height, ColourAt colourAt) {
+    return makeJpeg(width, height, colourAt,
+                    [](jpeg_compress_struct& encoder) { jpeg_set_quality(&encoder, 95, TRUE); });
+}
+
 std::array<JSAMPLE, 3> redAboveBlue(int, int y) {
     return y < 8 ? std::array<JSAMPLE, 3>{255, 0, 0} : std::array<JSAMPLE, 3>{0, 0, 255};
 }
@@ -155,18 +162,6 @@ std::array<JSAMPLE, 3> redAboveBlue(int, int y) {
 // components first, then one AC coefficient of one component per scan (at most 190 scans). Each 8 x 8
 // block is of one colour, so the DC scan alone already gives the whole picture.
 QByteArray makeProgressiveJpeg(int scans) {
-    jpeg_compress_struct encoder{};
-    jpeg_error_mgr errors{};
-    encoder.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&encoder);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&encoder, &buffer, &size);
-    encoder.image_width = 16;
-    encoder.image_height = 16;
-    encoder.input_components = 3;
-    encoder.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&encoder);
     std::vector<jpeg_scan_info> script(static_cast<std::size_t>(scans));
     script[0].comps_in_scan = 3;
     script[0].component_index[1] = 1;
@@ -176,23 +171,10 @@ QByteArray makeProgressiveJpeg(int scans) {
         script[i].component_index[0] = (i - 1) % 3;
         script[i].Ss = script[i].Se = (i - 1) / 3 + 1;
     }
-    encoder.scan_info = script.data();
-    encoder.num_scans = scans;
-    jpeg_start_compress(&encoder, TRUE);
-    std::vector<JSAMPLE> row(16 * 3);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const std::array<JSAMPLE, 3> rgb = redAboveBlue(x, y);
-            std::copy(rgb.begin(), rgb.end(), row.begin() + x * 3);
-        }
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&encoder, rows, 1);
-    }
-    jpeg_finish_compress(&encoder);
-    jpeg_destroy_compress(&encoder);
-    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
-    return jpeg;
+    return makeJpeg(16, 16, redAboveBlue, [&](jpeg_compress_struct& encoder) {
+        encoder.scan_info = script.data();
+        encoder.num_scans = scans;
+    });
 }
 
 // The icon as the program stores it: one 32 x 32 entry, a bottom-up BGRA bitmap and its AND mask.

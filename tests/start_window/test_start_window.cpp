@@ -6,6 +6,7 @@
 #include "toolkit/picture.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/window.h"
+#include "window_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,14 +93,8 @@ forms::WindowDescription secondWindow() {
 
 // The frame the window is expected to get: the one the platform reports, or, where it reports none,
 // the classic fixed frame the window assumes. Set per registration of this test.
-forms::FrameMargins expectedFrame() {
-    const QStringList parts = qEnvironmentVariable("QV_EXPECTED_FRAME", "2,2,2,2").split(',');
-    return {parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt(), parts.value(3).toInt()};
-}
-
 QSize expectedClientSize() {
-    const forms::FrameMargins f = expectedFrame();
-    return {OuterSize.width() - f.left - f.right, OuterSize.height() - f.top - f.bottom};
+    return qv_test::expectedClientSize(OuterSize);
 }
 
 QImage grabbed(QWidget* widget) {
@@ -289,36 +284,7 @@ toolkit::qt::Window* StartWindowTest::startWindow(std::vector<const forms::Windo
 void StartWindowTest::windowIsFixedSizeCentredAndFramed() {
     toolkit::qt::Window* window = startWindow(app::programWindows());
     QVERIFY(window);
-    const forms::FrameMargins frame = expectedFrame();
-    const QSize client = expectedClientSize();
-    QCOMPARE(window->size(), client);
-    QCOMPARE(window->minimumSize(), client);
-    QCOMPARE(window->maximumSize(), client);
-
-    const QRect screen = window->screen()->geometry();
-    const QPoint outer(screen.x() + (screen.width() - OuterSize.width()) / 2,
-                       screen.y() + (screen.height() - OuterSize.height()) / 2);
-    QCOMPARE(window->geometry().topLeft(), outer + QPoint(frame.left, frame.top));
-    const QMargins reported = window->windowHandle()->frameMargins();
-    if (!reported.isNull()) {
-        QCOMPARE(reported, QMargins(frame.left, frame.top, frame.right, frame.bottom));
-        QCOMPARE(window->frameGeometry(), QRect(outer, OuterSize));
-    } else {
-        QCOMPARE(window->frame(), forms::ClassicFixedFrame);
-    }
-
-    const Qt::WindowFlags flags = window->windowFlags();
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::FramelessWindowHint));
-    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(window->isWindow());
-    QVERIFY(window->parentWidget() == nullptr);
-
-    window->resize(client + QSize(50, 40));
-    QCOMPARE(window->size(), client);
+    qv_test::verifyFixedCentredTopLevel(*window, OuterSize);
 }
 
 void StartWindowTest::windowHasTitleAndIcon() {
