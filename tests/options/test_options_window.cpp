@@ -4,9 +4,14 @@
 #include "app/shell.h"
 #include "forms/options_window.h"
 #include "forms/start_window.h"
+#include "test_windows.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/window.h"
 #include "window_frame.h"
+
+using qv_test::grabbed;
+using qv_test::liveWindows;
+using qv_test::openMessageBox;
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -125,13 +130,6 @@ struct Notice {
 QList<Notice> s_notices;
 QStringList s_menuItems;
 
-QMessageBox* openMessageBox() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            return box;
-    return nullptr;
-}
-
 // Records and closes any message box or popup menu that opens, so that a test sees what was shown
 // and a fault that opens one cannot hang the test inside its modal loop.
 void recordAndCloseModals() {
@@ -151,18 +149,6 @@ void recordAndCloseModals() {
 
 QSize expectedClientSize() {
     return qv_test::expectedClientSize(OuterSize);
-}
-
-QList<toolkit::qt::Window*> liveWindows() {
-    QList<toolkit::qt::Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<toolkit::qt::Window*>(widget))
-            windows.append(window);
-    return windows;
-}
-
-QImage grabbed(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Where the caret is drawn, in the edit box's own coordinates. The edit box scrolls its view as it

@@ -3,10 +3,15 @@
 #include "app/shell.h"
 #include "forms/start_window.h"
 #include "quorvane_artwork.h"
+#include "test_windows.h"
 #include "toolkit/picture.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/window.h"
 #include "window_frame.h"
+
+using qv_test::grabbed;
+using qv_test::liveWindows;
+using qv_test::openMessageBox;
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,10 +102,6 @@ QSize expectedClientSize() {
     return qv_test::expectedClientSize(OuterSize);
 }
 
-QImage grabbed(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // The background picture stretched to `client` by nearest neighbour: each target pixel takes the source
 // pixel under its centre, stepped in 16.16 fixed point as Qt's raster engine steps it.
 class Stretched {
@@ -140,23 +141,6 @@ bool isPureBlue(QRgb c) {
 bool showsOnlyBackground(const QPoint& p, int clientWidth) {
     const QRect heading = HeadingPlace.intersected(QRect(0, 0, clientWidth, 10000));
     return !heading.contains(p) && !RingPlace.contains(p);
-}
-
-QList<toolkit::qt::Window*> liveWindows() {
-    QList<toolkit::qt::Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<toolkit::qt::Window*>(widget))
-            windows.append(window);
-    return windows;
-}
-
-QMessageBox* openMessageBox() {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-        return box;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            return box;
-    return nullptr;
 }
 
 // Runs `step` every few milliseconds while the shell's loop runs, until it returns true; a watchdog
